@@ -1,0 +1,36 @@
+#pragma once
+// Protocol driver of the VELT-1: one command transaction per call on an open
+// COM port. Every function returns an error code (0 = success, else message
+// number × 1000 - place number); it keeps no state between calls and never
+// retries. The first argument is the COM port number, the second (where there
+// is one) the bus address character: '1'..'9' or 'a'..'f' for one device,
+// '&' for all devices (writing commands only, no answer awaited).
+
+// Port functions.
+int QORVELT1_Open(int port, int baud);
+int QORVELT1_Close(int port);
+int QORVELT1_Timeout(int port, double seconds);
+int QORVELT1_PufferLeeren(int port);
+
+// Identification ("IDR"); `id` holds at least 27 bytes.
+int QORVELT1_IDLesen(int port, char adresse, char* id);
+// "start" sends "DF1", "stopp" sends "DF2".
+int QORVELT1_DeviceFunction(int port, char adresse, const char* funktion);
+// Working parameters into program slot n ("PNP"), slot n into the working parameters ("PNS").
+int QORVELT1_ProgrammSpeichern(int port, char adresse, int programm);
+int QORVELT1_ProgrammLaden(int port, char adresse, int programm);
+
+// One parameter by keyword (the field names of Programm, and "status" for reading).
+// `ganzzahl` is not used by any keyword of this device; `name` only by "programmname".
+int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, double wert,
+                                int ganzzahl, const char* name);
+// Writes only the output that belongs to the keyword: `wert` for the numeric
+// parameters, `status` for "status", `name` (at least 26 bytes) for "programmname".
+int QORVELT1_ParameterLesen(int port, char adresse, const char* keyword, double* wert,
+                            int* status, char* name);
+
+// Raw memory blocks ("BDR"/"BDW") with their 16-bit checksum. Memory type 4 only.
+int QORORM1_SpeicherLesen(int port, char adresse, int speichertyp, int startadresse,
+                          int groesse, unsigned char* daten);
+int QORORM1_SpeicherSchreiben(int port, char adresse, int speichertyp, int startadresse,
+                              int groesse, const unsigned char* daten);

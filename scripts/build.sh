@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Configures and builds one flavour of the project.
+#   scripts/build.sh [release|sanitize|mingw]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+flavour=${1:-release}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "$flavour" in
+  release)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELT1_WERROR=ON >/dev/null
+    cmake --build build -j "$jobs"
+    ;;
+  sanitize)
+    # The core without Qt, under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT1_GUI=OFF \
+      -DVELT1_BENCH=OFF -DVELT1_SANITIZE=ON -DVELT1_WERROR=ON >/dev/null
+    cmake --build build-sanitize -j "$jobs"
+    ;;
+  mingw)
+    # The Windows build of the core: compiled with MinGW-w64, not linked or run.
+    cmake -S . -B build-mingw -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+      -DCMAKE_BUILD_TYPE=Release -DVELT1_GUI=OFF -DVELT1_TESTS=OFF -DVELT1_BENCH=OFF \
+      -DVELT1_WERROR=ON >/dev/null
+    cmake --build build-mingw -j "$jobs" --target velt1_windows_check
+    ;;
+  *)
+    echo "usage: $0 [release|sanitize|mingw]" >&2
+    exit 2
+    ;;
+esac

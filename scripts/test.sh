@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every flavour and runs all tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+jobs=$(nproc 2>/dev/null || echo 2)
+
+scripts/build.sh release
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+
+scripts/build.sh sanitize
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+scripts/build.sh mingw
+echo "mingw: the Windows build of the core compiles"
