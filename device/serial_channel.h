@@ -52,7 +52,8 @@ class Channel {
   // Everything the host has written, in order.
   const std::vector<std::uint8_t>& written() const { return written_; }
   void clearWritten() { written_.clear(); }
-  // Bytes the host has not read yet (arrived or still on their way).
+  // Bytes the host has not read yet (arrived, still on their way, or waiting
+  // for the host's next time-out).
   std::size_t pendingForHost() const;
 
   // --- host side, used by the port layer ---
@@ -82,5 +83,6 @@ class Channel {
 std::shared_ptr<Channel> AttachChannel(int port, std::shared_ptr<ChannelPeer> peer);
 void DetachChannel(int port);
 std::shared_ptr<Channel> AttachedChannel(int port);  // null when none
+std::vector<int> AttachedChannelPorts();             // ascending
 
 }  // namespace rs232

@@ -27,6 +27,7 @@ enum PortError : int {
   kNotOpen = -7,       // the port is not open
   kSettings = -8,      // the line settings were refused
   kIo = -9,            // any other input/output failure
+  kInvalidArgument = -10,  // a null buffer, a negative count or time-out
 };
 
 enum class Parity { None, Odd, Even };
@@ -42,11 +43,14 @@ struct LineSettings {
 
 constexpr int kMinPort = 1;
 constexpr int kMaxPort = 256;
+// Time-out of a port that has just been opened (the session sets its own at once).
+constexpr double kDefaultComTime = 10.0;
 
 // Opens the port with the settings. An already open port is closed first.
 int OpenComConfig(int port, const LineSettings& settings);
 int CloseCom(int port);
-// Time-out for every later wait on the port (read one byte, drain).
+// Time-out for every later wait on the port (read one byte, write, drain).
+// Until it is set, a freshly opened port waits kDefaultComTime.
 int SetComTime(int port, double seconds);
 int FlushInQ(int port);
 int FlushOutQ(int port);

@@ -1,0 +1,47 @@
+#pragma once
+// Port map: "COM n" is the program's only name for a serial port.
+//
+// Windows: n is the system's COMn, and the list of ports is the registry key
+// HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM.
+// POSIX: n becomes a device path. A folder of links named COMn comes first
+// (PortsFolder()); then the fixed default: COM1-32 are /dev/ttyS0-31,
+// COM33-64 /dev/ttyUSB0-31, COM65-96 /dev/ttyACM0-31. The list is built from
+// the same map, in the registry's form, so that the program lists exactly
+// what it can open and the list is read the same way on every system.
+// Both systems also list the port numbers that have an in-process channel.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace rs232 {
+
+// The registry's type code of a plain string value.
+constexpr unsigned long kRegSz = 1;
+
+// One value of the port list: its registry type and its string data ("COM3").
+struct SerialCommValue {
+  unsigned long type = 0;
+  std::string data;
+};
+
+// The folder of COMn links: $VELT1_PORTS when set, else velt1/ports in the
+// user's configuration folder ($XDG_CONFIG_HOME or ~/.config; %APPDATA% on
+// Windows). Empty when there is none. The folder need not exist.
+std::filesystem::path PortsFolder();
+
+// The device to open for the port number ("\\.\COM3" on Windows,
+// "/dev/ttyUSB0" or a link in PortsFolder() on POSIX); empty when the port
+// number maps to nothing. The device need not exist.
+std::string DevicePathForPort(int port);
+
+// The whole port list, each port once.
+std::vector<SerialCommValue> SerialCommValues();
+// The same list read as the registry is: the number of values, then each
+// value by its index (0..count-1). Counting takes a fresh look at the system;
+// the values read by index are those of the last count. False when the index
+// is not there; the caller skips that value.
+int SerialCommValueCount();
+bool SerialCommValueAt(int index, SerialCommValue& value);
+
+}  // namespace rs232

@@ -1,0 +1,161 @@
+// Port map on POSIX: COMn links in the ports folder, then the fixed default
+// device names.
+
+#include "device/port_map.h"
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <system_error>
+
+#if defined(__linux__)
+#include <linux/serial.h>
+#endif
+
+#include "device/serial_channel.h"
+#include "device/serial_port.h"
+
+namespace rs232 {
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* NonEmptyEnv(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+fs::path LinkPath(int port) {
+  const fs::path folder = PortsFolder();
+  return folder.empty() ? fs::path() : folder / ("COM" + std::to_string(port));
+}
+
+struct DefaultRange {
+  int firstPort;
+  const char* prefix;
+};
+// 32 devices each, COM1-32, COM33-64, COM65-96.
+constexpr DefaultRange kDefaultRanges[] = {{1, "/dev/ttyS"}, {33, "/dev/ttyUSB"}, {65, "/dev/ttyACM"}};
+constexpr int kDevicesPerRange = 32;
+
+std::string DefaultDevice(int port) {
+  for (const DefaultRange& range : kDefaultRanges) {
+    if (port >= range.firstPort && port < range.firstPort + kDevicesPerRange)
+      return range.prefix + std::to_string(port - range.firstPort);
+  }
+  return {};
+}
+
+// /dev/ttyS* nodes exist for every possible UART; only those with a UART
+// behind them are real ports.
+bool HasSerialHardware(const std::string& path) {
+#if defined(__linux__)
+  const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  serial_struct info{};
+  const bool real = ::ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type != PORT_UNKNOWN;
+  ::close(fd);
+  return real;
+#else
+  return ::access(path.c_str(), F_OK) == 0;
+#endif
+}
+
+bool DefaultDeviceListed(int port, const std::string& path) {
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return false;
+  return port > kDevicesPerRange || HasSerialHardware(path);
+}
+
+// Port number of a link named COMn (n in 1..256 without leading zeros), or 0.
+int PortOfLinkName(const std::string& name) {
+  if (name.size() < 4 || name.size() > 6 || name.compare(0, 3, "COM") != 0 || name[3] == '0')
+    return 0;
+  int port = 0;
+  for (std::size_t i = 3; i < name.size(); ++i) {
+    if (name[i] < '0' || name[i] > '9') return 0;
+    port = port * 10 + (name[i] - '0');
+  }
+  return port <= kMaxPort ? port : 0;
+}
+
+}  // namespace
+
+fs::path PortsFolder() {
+  if (const char* folder = NonEmptyEnv("VELT1_PORTS")) return fs::path(folder);
+  const char* config = NonEmptyEnv("XDG_CONFIG_HOME");
+  if (config != nullptr && fs::path(config).is_absolute()) return fs::path(config) / "velt1" / "ports";
+  if (const char* home = NonEmptyEnv("HOME")) return fs::path(home) / ".config" / "velt1" / "ports";
+  return {};
+}
+
+std::string DevicePathForPort(int port) {
+  if (port < kMinPort || port > kMaxPort) return {};
+  // A link that is there wins, even a broken one: opening it then fails with
+  // "not found" instead of silently reaching another device.
+  const fs::path link = LinkPath(port);
+  std::error_code ec;
+  if (!link.empty() && fs::exists(fs::symlink_status(link, ec))) return link.string();
+  return DefaultDevice(port);
+}
+
+std::vector<SerialCommValue> SerialCommValues() {
+  std::map<int, bool> ports;  // ordered and each port once
+  const fs::path folder = PortsFolder();
+  std::error_code ec;
+  if (!folder.empty()) {
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const int port = PortOfLinkName(it->path().filename().string());
+      std::error_code existsError;
+      if (port != 0 && fs::exists(it->path(), existsError)) ports[port] = true;  // follows the link
+    }
+  }
+  for (int port = kMinPort; port <= kMaxPort; ++port) {
+    if (ports.count(port) != 0) continue;
+    const std::string device = DefaultDevice(port);
+    if (device.empty()) break;  // the default ranges are contiguous from COM1
+    // A link that is there (even broken) hides the default device.
+    const fs::path link = LinkPath(port);
+    std::error_code linkError;
+    if (!link.empty() && fs::exists(fs::symlink_status(link, linkError))) continue;
+    if (DefaultDeviceListed(port, device)) ports[port] = true;
+  }
+  for (int port : AttachedChannelPorts()) ports[port] = true;
+
+  std::vector<SerialCommValue> values;
+  for (const auto& entry : ports) values.push_back({kRegSz, "COM" + std::to_string(entry.first)});
+  return values;
+}
+
+namespace {
+// The list as it stood when it was last counted, so that reading it value by
+// value does not probe every device again.
+std::mutex snapshotMutex;
+std::vector<SerialCommValue> snapshot;
+bool snapshotTaken = false;
+}  // namespace
+
+int SerialCommValueCount() {
+  std::vector<SerialCommValue> values = SerialCommValues();
+  std::lock_guard<std::mutex> lock(snapshotMutex);
+  snapshot = std::move(values);
+  snapshotTaken = true;
+  return static_cast<int>(snapshot.size());
+}
+
+bool SerialCommValueAt(int index, SerialCommValue& value) {
+  std::lock_guard<std::mutex> lock(snapshotMutex);
+  if (!snapshotTaken) {
+    snapshot = SerialCommValues();
+    snapshotTaken = true;
+  }
+  if (index < 0 || index >= static_cast<int>(snapshot.size())) return false;
+  value = snapshot[static_cast<std::size_t>(index)];
+  return true;
+}
+
+}  // namespace rs232

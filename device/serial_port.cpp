@@ -1,0 +1,182 @@
+// The port layer's table of open ports and the operations on it. Settings are
+// checked here once for every backend; the backends only do the input/output.
+
+#include "device/serial_port.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <thread>
+#include <utility>
+
+#include "device/serial_channel.h"
+
+namespace rs232 {
+
+double PortBackend::clockSeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void PortBackend::pause(std::chrono::microseconds duration) {
+  std::this_thread::sleep_for(duration);
+}
+
+namespace {
+
+// A port whose far end is an in-process channel; waits run on its virtual clock.
+class ChannelBackend final : public PortBackend {
+ public:
+  explicit ChannelBackend(std::shared_ptr<Channel> channel) : channel_(std::move(channel)) {}
+  int setTimeout(double) override { return channel_->dropped() ? kGone : kOk; }
+  int flushInput() override { return channel_->hostFlushInput(); }
+  int flushOutput() override { return channel_->hostFlushOutput(); }
+  int write(const std::uint8_t* data, int count) override {
+    return channel_->hostWrite(data, count);
+  }
+  int outputQueueLength() override { return channel_->hostOutQueueLength(); }
+  int readByte(double timeoutSeconds) override { return channel_->hostReadByte(timeoutSeconds); }
+  double clockSeconds() override { return channel_->now(); }
+  void pause(std::chrono::microseconds duration) override {
+    channel_->hostPause(std::chrono::duration<double>(duration).count());
+  }
+
+ private:
+  std::shared_ptr<Channel> channel_;
+};
+
+struct OpenPort {
+  std::unique_ptr<PortBackend> backend;
+  double timeout = kDefaultComTime;
+};
+
+std::array<OpenPort, kMaxPort + 1>& Ports() {
+  static std::array<OpenPort, kMaxPort + 1> ports;
+  return ports;
+}
+
+TraceFn& Trace() {
+  static TraceFn trace;
+  return trace;
+}
+
+bool ValidPortNumber(int port) { return port >= kMinPort && port <= kMaxPort; }
+
+// The port's entry, or the error that an operation on it returns.
+int Lookup(int port, OpenPort*& entry) {
+  if (!ValidPortNumber(port)) return kInvalidPort;
+  entry = &Ports()[static_cast<std::size_t>(port)];
+  return entry->backend ? kOk : kNotOpen;
+}
+
+bool ValidSettings(const LineSettings& s) {
+  static constexpr long kRates[] = {110,  300,   600,   1200,  2400,  4800,
+                                    9600, 19200, 38400, 57600, 115200};
+  const bool rateOk = std::find(std::begin(kRates), std::end(kRates), s.baud) != std::end(kRates);
+  return rateOk && s.dataBits >= 5 && s.dataBits <= 8 && s.stopBits >= 1 && s.stopBits <= 2 &&
+         s.inputQueue >= 0 && s.outputQueue >= 0;
+}
+
+}  // namespace
+
+void SetTrace(TraceFn trace) { Trace() = std::move(trace); }
+
+int OpenComConfig(int port, const LineSettings& settings) {
+  if (!ValidPortNumber(port)) return kInvalidPort;
+  if (!ValidSettings(settings)) return kSettings;
+  CloseCom(port);
+  std::unique_ptr<PortBackend> backend;
+  int error = kOk;
+  if (auto channel = AttachedChannel(port)) {
+    backend = std::make_unique<ChannelBackend>(std::move(channel));
+  } else {
+    backend = OpenPlatformPort(port, settings, error);
+    if (!backend) return error < 0 ? error : kIo;
+  }
+  error = backend->setTimeout(kDefaultComTime);
+  if (error < 0) return error;
+  OpenPort& entry = Ports()[static_cast<std::size_t>(port)];
+  entry.backend = std::move(backend);
+  entry.timeout = kDefaultComTime;
+  return kOk;
+}
+
+int CloseCom(int port) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  if (error < 0) return error;
+  entry->backend.reset();
+  return kOk;
+}
+
+int SetComTime(int port, double seconds) {
+  OpenPort* entry = nullptr;
+  int error = Lookup(port, entry);
+  if (error < 0) return error;
+  if (!std::isfinite(seconds) || seconds < 0.0) return kInvalidArgument;
+  error = entry->backend->setTimeout(seconds);
+  if (error < 0) return error;
+  entry->timeout = seconds;
+  return kOk;
+}
+
+int FlushInQ(int port) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  return error < 0 ? error : entry->backend->flushInput();
+}
+
+int FlushOutQ(int port) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  return error < 0 ? error : entry->backend->flushOutput();
+}
+
+int ComWrt(int port, const void* data, int count) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  if (error < 0) return error;
+  if (count < 0 || (data == nullptr && count > 0)) return kInvalidArgument;
+  if (count == 0) return 0;
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
+  const int written = entry->backend->write(bytes, count);
+  if (written > 0 && Trace()) Trace()(port, Direction::Sent, bytes, std::min(written, count));
+  return written;
+}
+
+int GetOutQLen(int port) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  return error < 0 ? error : entry->backend->outputQueueLength();
+}
+
+int ComRdByte(int port) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  if (error < 0) return error;
+  const int byte = entry->backend->readByte(entry->timeout);
+  if (byte >= 0 && Trace()) {
+    const auto b = static_cast<std::uint8_t>(byte);
+    Trace()(port, Direction::Received, &b, 1);
+  }
+  return byte;
+}
+
+int WaitOutQEmpty(int port, int frameBytes) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  if (error < 0) return error;
+  PortBackend& backend = *entry->backend;
+  // The frame needs its line time to leave; the time-out covers the rest.
+  const double lineTime =
+      std::max(0, frameBytes) * std::chrono::duration<double>(kCharTime9600).count();
+  const double deadline = backend.clockSeconds() + lineTime + entry->timeout;
+  for (;;) {
+    const int queued = backend.outputQueueLength();
+    if (queued <= 0) return queued;
+    if (backend.clockSeconds() >= deadline) return kTimeout;
+    backend.pause(std::chrono::milliseconds(1));
+  }
+}
+
+}  // namespace rs232
