@@ -167,14 +167,15 @@ class TermiosPort final : public PortBackend {
   int readByte(double timeoutSeconds) override {
     const double deadline = MonotonicSeconds() + timeoutSeconds;
     for (;;) {
+      // With VMIN = VTIME = 0 read() returns 0 on an empty queue, so ask
+      // poll() first; a 0 from a readable device then means a hang-up.
+      const int ready = WaitFor(POLLIN, deadline);
+      if (ready < 0) return ready;
       std::uint8_t byte = 0;
       const ssize_t n = ::read(fd_, &byte, 1);
       if (n == 1) return byte & 0x7F;  // a 7-bit line: the parity bit is no data
-      if (n == 0) return kGone;        // end of file: the other end has hung up
-      if (errno == EINTR) continue;
-      if (errno != EAGAIN && errno != EWOULDBLOCK) return IoError(errno);
-      const int ready = WaitFor(POLLIN, deadline);
-      if (ready < 0) return ready;
+      if (n == 0) return kGone;
+      if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) return IoError(errno);
     }
   }
 

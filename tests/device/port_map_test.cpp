@@ -1,0 +1,154 @@
+// The COMn link folder and the port list built from it.
+
+#include "device/port_map.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "device/serial_channel.h"
+#include "device/serial_port.h"
+
+namespace rs232 {
+namespace {
+namespace fs = std::filesystem;
+
+// A temporary ports folder named by VELT1_PORTS for the test's lifetime.
+class PortsFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() /
+           ("velt1-portmap-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    fs::create_directories(root / "ports");
+    std::ofstream(root / "device7").put('x');
+    std::ofstream(root / "device9").put('x');
+    fs::create_symlink(root / "device7", root / "ports" / "COM7");
+    fs::create_symlink(root / "device9", root / "ports" / "COM9");
+    fs::create_symlink(root / "missing", root / "ports" / "COM34");
+    fs::create_symlink(root / "device7", root / "ports" / "COM300");
+    fs::create_symlink(root / "device7", root / "ports" / "COM07");
+    fs::create_symlink(root / "device7", root / "ports" / "notaport");
+    const char* old = std::getenv("VELT1_PORTS");
+    saved = old ? std::optional<std::string>(old) : std::nullopt;
+    ::setenv("VELT1_PORTS", (root / "ports").c_str(), 1);
+  }
+  void TearDown() override {
+    if (saved) ::setenv("VELT1_PORTS", saved->c_str(), 1);
+    else ::unsetenv("VELT1_PORTS");
+    fs::remove_all(root);
+  }
+  static std::vector<std::string> Listed() {
+    std::vector<std::string> names;
+    for (const SerialCommValue& v : SerialCommValues()) {
+      EXPECT_EQ(v.type, kRegSz);
+      names.push_back(v.data);
+    }
+    return names;
+  }
+  static bool Has(const std::vector<std::string>& names, const std::string& name) {
+    return std::count(names.begin(), names.end(), name) == 1;
+  }
+  fs::path root;
+  std::optional<std::string> saved;
+};
+
+TEST_F(PortsFolderTest, PortNumberToDevicePath) {
+  struct Case {
+    int port;
+    std::string path;
+  };
+  const Case cases[] = {
+      {7, (root / "ports" / "COM7").string()},
+      {34, (root / "ports" / "COM34").string()},  // a broken link still wins
+      {1, "/dev/ttyS0"},
+      {32, "/dev/ttyS31"},
+      {33, "/dev/ttyUSB0"},
+      {64, "/dev/ttyUSB31"},
+      {65, "/dev/ttyACM0"},
+      {96, "/dev/ttyACM31"},
+      {97, ""},
+      {256, ""},
+      {0, ""},
+      {257, ""},
+  };
+  EXPECT_EQ(PortsFolder(), root / "ports");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.port);
+    EXPECT_EQ(DevicePathForPort(c.port), c.path);
+  }
+}
+
+TEST_F(PortsFolderTest, ListHoldsLinksThatResolveAndAttachedChannels) {
+  ASSERT_NE(AttachChannel(200, nullptr), nullptr);
+  const std::vector<std::string> names = Listed();
+  DetachChannel(200);
+  EXPECT_TRUE(Has(names, "COM7"));
+  EXPECT_TRUE(Has(names, "COM9"));
+  EXPECT_TRUE(Has(names, "COM200"));
+  EXPECT_FALSE(Has(names, "COM34"));  // dangling
+  EXPECT_FALSE(Has(names, "COM300"));
+  EXPECT_FALSE(Has(names, "COM07"));
+  EXPECT_FALSE(Has(Listed(), "COM200"));
+}
+
+TEST_F(PortsFolderTest, CountThenValueByIndexReadsTheSameList) {
+  fs::create_symlink(root / "device9", root / "ports" / "COM250");
+  const std::vector<SerialCommValue> all = SerialCommValues();
+  const int count = SerialCommValueCount();
+  ASSERT_EQ(count, static_cast<int>(all.size()));
+  for (int i = 0; i < count; ++i) {
+    SerialCommValue v;
+    ASSERT_TRUE(SerialCommValueAt(i, v));
+    EXPECT_EQ(v.type, all[static_cast<std::size_t>(i)].type);
+    EXPECT_EQ(v.data, all[static_cast<std::size_t>(i)].data);
+  }
+  SerialCommValue v;
+  EXPECT_FALSE(SerialCommValueAt(count, v));
+  EXPECT_FALSE(SerialCommValueAt(-1, v));
+}
+
+TEST_F(PortsFolderTest, OpeningWhatIsNotASerialDevice) {
+  struct Case {
+    int port;
+    int expected;
+  };
+  const Case cases[] = {
+      {7, kNotFound},    // a plain file behind the link
+      {34, kNotFound},   // a broken link
+      {97, kNotFound},   // no device for the number
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.port);
+    EXPECT_EQ(OpenComConfig(c.port, LineSettings{}), c.expected);
+    EXPECT_EQ(CloseCom(c.port), kNotOpen);
+  }
+}
+
+TEST(PortsFolderDefault, ConfigurationFolderOfTheUser) {
+  const char* oldPorts = std::getenv("VELT1_PORTS");
+  const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string savedPorts = oldPorts ? oldPorts : "";
+  const std::string savedXdg = oldXdg ? oldXdg : "";
+  ::unsetenv("VELT1_PORTS");
+  ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-h", 1);
+  EXPECT_EQ(PortsFolder(), fs::path("/tmp/xdg-h/velt1/ports"));
+  ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') {
+    EXPECT_EQ(PortsFolder(), fs::path(home) / ".config" / "velt1" / "ports");
+  }
+  if (oldPorts) ::setenv("VELT1_PORTS", savedPorts.c_str(), 1);
+  if (oldXdg) ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+  else ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace rs232
