@@ -1,0 +1,21 @@
+#pragma once
+// A device of another kind on the same line: it identifies itself and refuses
+// every other command.
+
+#include <string>
+
+#include "sim/device.h"
+
+namespace sim {
+
+class ForeignModel : public Device {
+ public:
+  explicit ForeignModel(std::string identification = "FOREIGN-DEVICE-1");
+  Answer handle(const Frame& frame) override;
+  bool isVelt1() const override { return false; }
+
+ private:
+  std::string identification_;
+};
+
+}  // namespace sim

@@ -1,0 +1,29 @@
+#pragma once
+// The VELT-1's numeric parameters as the device knows them: the two characters
+// of their read and write commands ("Z1" gives "Z1R" and "Z1W"), the field of
+// the parameter set that holds them, their wire form and the device's limits.
+
+#include <string_view>
+
+#include "device/programm.h"
+
+namespace sim {
+
+enum class WireForm { Whole, OneDecimal };
+
+struct Velt1Parameter {
+  const char* code;  // two characters
+  double Programm::*field;
+  WireForm form;
+  double lower;
+  double upper;
+};
+
+// The thirteen numeric parameters, in the order of the parameter set.
+const Velt1Parameter* FindVelt1Parameter(std::string_view code);
+const Velt1Parameter* Velt1Parameters(int& count);
+
+// The defaults of a fresh parameter set; the name is left empty.
+Programm DefaultParameterSet();
+
+}  // namespace sim

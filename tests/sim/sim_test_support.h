@@ -1,0 +1,30 @@
+#pragma once
+// Helpers for the simulator tests: the bytes of what a bus answers.
+
+#include <string>
+#include <vector>
+
+#include "sim/bus.h"
+
+namespace simtest {
+
+inline const std::string kAck = "\x06";
+inline const std::string kNak = "\x15";
+inline const std::string kCan = "\x18";
+
+// The bytes of emissions that leave at once; anything timed otherwise is
+// written as <after ...>, <late ...> or <drop> so a comparison shows it.
+inline std::string Played(const std::vector<sim::Emission>& emissions) {
+  std::string text;
+  for (const auto& emission : emissions) {
+    switch (emission.when) {
+      case sim::Emission::When::Now: text += emission.bytes; break;
+      case sim::Emission::When::After: text += "<after " + emission.bytes + ">"; break;
+      case sim::Emission::When::AfterHostTimeout: text += "<late " + emission.bytes + ">"; break;
+      case sim::Emission::When::DropLine: text += "<drop>"; break;
+    }
+  }
+  return text;
+}
+
+}  // namespace simtest
