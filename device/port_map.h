@@ -44,4 +44,8 @@ std::vector<SerialCommValue> SerialCommValues();
 int SerialCommValueCount();
 bool SerialCommValueAt(int index, SerialCommValue& value);
 
+// Adds "COMn" for every port number with an in-process channel that is not
+// listed yet (used by the system's list builders).
+void AppendAttachedChannels(std::vector<SerialCommValue>& values);
+
 }  // namespace rs232

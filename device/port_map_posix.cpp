@@ -9,14 +9,12 @@
 
 #include <cstdlib>
 #include <map>
-#include <mutex>
 #include <system_error>
 
 #if defined(__linux__)
 #include <linux/serial.h>
 #endif
 
-#include "device/serial_channel.h"
 #include "device/serial_port.h"
 
 namespace rs232 {
@@ -124,38 +122,11 @@ std::vector<SerialCommValue> SerialCommValues() {
     if (!link.empty() && fs::exists(fs::symlink_status(link, linkError))) continue;
     if (DefaultDeviceListed(port, device)) ports[port] = true;
   }
-  for (int port : AttachedChannelPorts()) ports[port] = true;
 
   std::vector<SerialCommValue> values;
   for (const auto& entry : ports) values.push_back({kRegSz, "COM" + std::to_string(entry.first)});
+  AppendAttachedChannels(values);
   return values;
-}
-
-namespace {
-// The list as it stood when it was last counted, so that reading it value by
-// value does not probe every device again.
-std::mutex snapshotMutex;
-std::vector<SerialCommValue> snapshot;
-bool snapshotTaken = false;
-}  // namespace
-
-int SerialCommValueCount() {
-  std::vector<SerialCommValue> values = SerialCommValues();
-  std::lock_guard<std::mutex> lock(snapshotMutex);
-  snapshot = std::move(values);
-  snapshotTaken = true;
-  return static_cast<int>(snapshot.size());
-}
-
-bool SerialCommValueAt(int index, SerialCommValue& value) {
-  std::lock_guard<std::mutex> lock(snapshotMutex);
-  if (!snapshotTaken) {
-    snapshot = SerialCommValues();
-    snapshotTaken = true;
-  }
-  if (index < 0 || index >= static_cast<int>(snapshot.size())) return false;
-  value = snapshot[static_cast<std::size_t>(index)];
-  return true;
 }
 
 }  // namespace rs232
