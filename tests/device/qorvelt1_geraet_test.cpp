@@ -45,7 +45,7 @@ TEST(Qorvelt1IdLesen, FramesRepliesAndCodes) {
     const bool sent = c.expected / 1000 != -400;
     EXPECT_EQ(rig.written(), sent ? std::string("#") + c.adresse + "IDR\r" : "");
     if (c.expected == 0) {
-      EXPECT_EQ(std::string(id), c.id);
+      EXPECT_EQ(std::string(id, strnlen(id, sizeof id)), c.id);
     }
   }
   PeerRig rig;
