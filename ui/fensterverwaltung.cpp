@@ -1,0 +1,80 @@
+#include "ui/fensterverwaltung.h"
+
+#include <array>
+
+#include "ui/runtime.h"
+
+namespace {
+
+struct Fenster {
+  int panel = 0;
+  std::string name;
+  int menu = 0;
+};
+
+std::array<Fenster, MAX_FENSTER> gFenster;
+int gFensterAnzahl = 0;
+int gHauptpanel = 0;
+
+}  // namespace
+
+void Fenster_Initialisieren() { gFensterAnzahl = 0; }
+
+void Fenster_HauptpanelSet(int panel) { gHauptpanel = panel; }
+
+int Fenster_MainpanelGet() { return gHauptpanel; }
+
+int Fenster_Anzahl() { return gFensterAnzahl; }
+
+int Fenster_PanelZurListeHinzufuegen(int panel, const std::string& name, int menu) {
+  if (gFensterAnzahl >= MAX_FENSTER) return -1;
+  Fenster& entry = gFenster[static_cast<std::size_t>(gFensterAnzahl++)];
+  entry.panel = panel;
+  entry.name = name.substr(0, MAX_FENSTERNAME);
+  entry.menu = menu;
+  return 0;
+}
+
+void Fenster_MenueintraegeErstellen() {
+  for (int i = 0; i < gFensterAnzahl; ++i) {
+    const Fenster& own = gFenster[static_cast<std::size_t>(i)];
+    if (own.menu == 0) continue;
+    const int bar = GetPanelMenuBar(own.panel);
+    for (int j = 0; j < gFensterAnzahl; ++j) {
+      const Fenster& other = gFenster[static_cast<std::size_t>(j)];
+      const int item = NewMenuItem(bar, own.menu, other.name, -1, 0, nullptr, nullptr);
+      // Items are matched by name: the panel's own entry is checked and does nothing.
+      if (other.name == own.name)
+        SetMenuBarAttribute(bar, item, ATTR_CHECKED, 1);
+      else
+        SetMenuBarCallback(bar, item, MenuCallback_Fenster, nullptr);
+    }
+  }
+}
+
+void Fenster_SwitchPanels(int from, int to) {
+  int zoom = VAL_NO_ZOOM, top = 0, left = 0, width = 0, height = 0;
+  GetPanelAttribute(from, ATTR_WINDOW_ZOOM, &zoom);
+  GetPanelAttribute(from, ATTR_TOP, &top);
+  GetPanelAttribute(from, ATTR_LEFT, &left);
+  GetPanelAttribute(from, ATTR_WIDTH, &width);
+  GetPanelAttribute(from, ATTR_HEIGHT, &height);
+  HidePanel(from);
+  if (zoom == VAL_NO_ZOOM) {
+    SetPanelAttribute(to, ATTR_TOP, top);
+    SetPanelAttribute(to, ATTR_LEFT, left);
+    SetPanelAttribute(to, ATTR_WIDTH, width);
+    SetPanelAttribute(to, ATTR_HEIGHT, height);
+  }
+  DisplayPanel(to);
+  if (zoom == VAL_MAXIMIZE) SetPanelAttribute(to, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
+}
+
+void MenuCallback_Fenster(int menuBar, int menuItem, void*, int) {
+  std::string name;
+  GetMenuBarAttribute(menuBar, menuItem, ATTR_ITEM_NAME, &name);
+  for (int i = 0; i < gFensterAnzahl; ++i) {
+    const Fenster& entry = gFenster[static_cast<std::size_t>(i)];
+    if (entry.name == name) Fenster_SwitchPanels(GetActivePanel(), entry.panel);
+  }
+}
