@@ -78,16 +78,6 @@ TEST(ChannelRead, LateBytesArriveJustAfterTheTimeoutAndAFlushDiscardsThem) {
   EXPECT_DOUBLE_EQ(channel.now(), 4.0);
 }
 
-TEST(ChannelFlush, DiscardsOnlyWhatHasArrived) {
-  Channel channel(nullptr);
-  channel.send("ab", 0.0);
-  channel.send("c", 0.5);
-  channel.hostPause(0.2);
-  EXPECT_EQ(channel.hostFlushInput(), kOk);
-  EXPECT_EQ(channel.pendingForHost(), 1u);
-  EXPECT_EQ(channel.hostReadByte(1.5), 'c');
-}
-
 TEST(ChannelFaults, EachHostOperationReportsItsFault) {
   struct Case {
     const char* name;
@@ -295,13 +285,6 @@ TEST_F(PortLayer, TraceSeesTheBytesTakenAndTheBytesRead) {
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0], std::make_pair(Direction::Sent, Bytes{'#', '1'}));
   EXPECT_EQ(seen[1], std::make_pair(Direction::Received, Bytes{0x15}));
-}
-
-TEST_F(PortLayer, ClosedPortRefusesEveryOperation) {
-  ASSERT_EQ(CloseCom(kPort), kOk);
-  EXPECT_EQ(CloseCom(kPort), kNotOpen);
-  EXPECT_EQ(ComRdByte(kPort), kNotOpen);
-  EXPECT_EQ(FlushInQ(kPort), kNotOpen);
 }
 
 }  // namespace
