@@ -1,0 +1,94 @@
+// velt1-sim: VELT-1 devices on a pseudo-terminal, reachable as a COM port.
+// Prints the device path (and the COM number) in one line once it serves, and
+// runs until SIGINT or SIGTERM; then it removes its COM link and exits 0.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "line_server_posix.h"
+#include "pty_line_posix.h"
+#include "sim_options.h"
+
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+
+void OnSignal(int) { gStop = 1; }
+
+void Announce(const PtyLine& line, int com) {
+  if (com > 0) {
+    std::printf("%s COM%d\n", line.slavePath().c_str(), com);
+  } else {
+    std::printf("%s\n", line.slavePath().c_str());
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  SimOptions options;
+  std::string error;
+  if (!ParseSimOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "velt1-sim: %s\n%s", error.c_str(), SimUsage());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(SimUsage(), stdout);
+    return 0;
+  }
+  sim::Bus bus(options.hostTimeout);
+  SetUpBus(options, bus);
+
+  // Signals reach us only while the server waits, so a shutdown never tears
+  // a write in half; the handler only sets a flag.
+  sigset_t blocked, waitMask;
+  sigemptyset(&blocked);
+  sigaddset(&blocked, SIGINT);
+  sigaddset(&blocked, SIGTERM);
+  sigprocmask(SIG_BLOCK, &blocked, &waitMask);
+  sigdelset(&waitMask, SIGINT);
+  sigdelset(&waitMask, SIGTERM);
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+#ifdef __linux__
+  // Paced bytes are due every 1.04 ms; the default timer slack of 50 µs
+  // would show in the line's utilisation.
+  if (options.pace) prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
+
+  PtyLine line;
+  ComLink link;
+  if (!line.open(error) || (options.com > 0 && !link.create(options.com, line.slavePath(), error))) {
+    std::fprintf(stderr, "velt1-sim: %s\n", error.c_str());
+    return 1;
+  }
+  Announce(line, options.com);
+
+  // A dropped line comes back as a fresh pseudo-terminal, as an adapter that
+  // was pulled out and plugged in again; the link follows it.
+  auto replug = [&]() -> int {
+    if (!line.open(error) || !link.repoint(line.slavePath(), error)) {
+      std::fprintf(stderr, "velt1-sim: %s\n", error.c_str());
+      return -1;
+    }
+    Announce(line, options.com);
+    return line.master();
+  };
+  LineServer server(bus, options.pace, options.hostTimeout);
+  const bool ok = server.run(line.master(), gStop, waitMask, replug);
+  link.remove();
+  line.close();
+  std::fprintf(stderr, "velt1-sim: %d Frames empfangen\n", bus.framesReceived());
+  return ok ? 0 : 1;
+}
