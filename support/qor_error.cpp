@@ -1,0 +1,97 @@
+#include "support/qor_error.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "support/qor_error_table.h"
+#include "ui/runtime.h"
+
+namespace {
+
+constexpr int kEnglisch = 2;
+constexpr int kStilleMeldung = -6;  // codes -6000 .. -6999
+
+int fehlerSprache = 1;
+char fehlerText[QOR_FEHLERTEXT_LAENGE] = "";
+char fehlerUserstring[QOR_USERSTRING_LAENGE] = "";
+
+bool Englisch() { return fehlerSprache == kEnglisch; }
+
+// The longest prefix of text that fits in `platz` bytes without cutting a
+// UTF-8 sequence in two, so a cut text still shows its umlauts correctly.
+std::size_t PassendeLaenge(const char* text, std::size_t platz) {
+  const std::size_t laenge = std::strlen(text);
+  if (laenge <= platz) return laenge;
+  std::size_t ende = platz;
+  // Step back over continuation bytes (10xxxxxx) to the start of a character.
+  while (ende > 0 && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) --ende;
+  return ende;
+}
+
+// Appends text to the NUL-terminated buffer, cutting it to what fits.
+void Anhaengen(char* puffer, std::size_t groesse, const char* text) {
+  const std::size_t belegt = std::strlen(puffer);
+  if (belegt + 1 >= groesse) return;
+  const std::size_t n = PassendeLaenge(text, groesse - 1 - belegt);
+  std::memcpy(puffer + belegt, text, n);
+  puffer[belegt + n] = '\0';
+}
+
+void Kopieren(char* puffer, std::size_t groesse, const char* text) {
+  puffer[0] = '\0';
+  Anhaengen(puffer, groesse, text);
+}
+
+bool IstStill(int code) { return code / 1000 == kStilleMeldung; }
+
+// The number in the title is the negated code. Computed in 64 bits, since
+// INT_MIN has no negation in int.
+long long TitelNummer(int code) { return -static_cast<long long>(code); }
+
+void ZeigeFehler(int code, const char* titelText) {
+  char titel[QOR_POPUPTITEL_LAENGE];
+  char suffix[24];
+  std::snprintf(suffix, sizeof suffix, " #%lld", TitelNummer(code));
+  Kopieren(titel, sizeof titel - std::strlen(suffix), titelText);
+  Anhaengen(titel, sizeof titel, suffix);
+  // The message is built after the title: it consumes the user string.
+  MessagePopup(titel, QOR_Fehlermeldung(code));
+}
+
+}  // namespace
+
+const char* QOR_Fehlermeldung(int code) {
+  const int nummer = code / 1000;  // truncates toward zero
+  const qor_error::Meldung* meldung = qor_error::MeldungSuchen(nummer);
+  if (meldung != nullptr) {
+    Kopieren(fehlerText, sizeof fehlerText, Englisch() ? meldung->englisch : meldung->deutsch);
+  } else {
+    Kopieren(fehlerText, sizeof fehlerText,
+             Englisch() ? "A unknown error occured" : "Ein unbekannter Fehler ist aufgetreten");
+  }
+  // "No error" in English stands alone; the user string waits for the next message.
+  if (Englisch() && nummer == 0) return fehlerText;
+
+  if (fehlerUserstring[0] != '\0') {
+    Anhaengen(fehlerText, sizeof fehlerText, "\n");
+    Anhaengen(fehlerText, sizeof fehlerText, fehlerUserstring);
+    fehlerUserstring[0] = '\0';
+  }
+  return fehlerText;
+}
+
+void QOR_Fehlerpopup(int code) {
+  if (IstStill(code)) return;
+  ZeigeFehler(code, Englisch() ? "Error" : "Fehler");
+}
+
+void QOR_Fehlerpopup2(int code, const char* titel) {
+  if (IstStill(code)) return;
+  ZeigeFehler(code, titel != nullptr ? titel : "");
+}
+
+void QOR_Fehlersprache(int sprache) { fehlerSprache = sprache; }
+
+void QOR_Fehleruserstring(const char* text) {
+  Kopieren(fehlerUserstring, sizeof fehlerUserstring, text != nullptr ? text : "");
+}
