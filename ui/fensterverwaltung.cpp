@@ -70,11 +70,14 @@ void Fenster_SwitchPanels(int from, int to) {
   if (zoom == VAL_MAXIMIZE) SetPanelAttribute(to, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
 }
 
-void MenuCallback_Fenster(int menuBar, int menuItem, void*, int) {
+void MenuCallback_Fenster(int menuBar, int menuItem, void*, int panel) {
   std::string name;
   GetMenuBarAttribute(menuBar, menuItem, ATTR_ITEM_NAME, &name);
+  // The panel whose menu was used is the one to leave; the focus says the
+  // same in a running program, but not while no window has the focus.
+  const int from = panel > 0 ? panel : GetActivePanel();
   for (int i = 0; i < gFensterAnzahl; ++i) {
     const Fenster& entry = gFenster[static_cast<std::size_t>(i)];
-    if (entry.name == name) Fenster_SwitchPanels(GetActivePanel(), entry.panel);
+    if (entry.name == name) Fenster_SwitchPanels(from, entry.panel);
   }
 }

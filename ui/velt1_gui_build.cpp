@@ -102,10 +102,10 @@ CtrlDef ComPictureRing(int id, const std::string& constant, Rect rect) {
   CtrlDef c = Base(id, constant, CtrlKind::PictureRing, rect, LabelPos::None);
   c.valueType = ValueType::Int;
   c.image = Image::ComState;
-  c.items.push_back({"kein Port", 0.0});
-  for (int port = 1; port <= 16; ++port)
-    c.items.push_back({"COM" + std::to_string(port), static_cast<double>(port)});
-  c.items.push_back({"COM > 16", 99.0});
+  // Images, no labels: the runtime draws each value's picture.
+  c.items.push_back({"", 0.0});
+  for (int port = 1; port <= 16; ++port) c.items.push_back({"", static_cast<double>(port)});
+  c.items.push_back({"", 99.0});
   return c;
 }
 

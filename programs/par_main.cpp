@@ -1,0 +1,92 @@
+#include "programs/par_main.h"
+
+#include <string>
+
+#include "ui/fensterverwaltung.h"
+#include "ui/globals.h"
+#include "ui/runtime.h"
+#include "ui/velt1_gui.h"
+
+int gMainPanel = 0;
+int gInfoPanel = 0;
+int gKalibrierenPanel = 0;
+int gRenamePanel = 0;
+
+namespace {
+
+void RegisterCallbacks() {
+  RegisterCtrlCallback("Callback_Info_Button_Ok", Callback_Info_Button_Ok);
+  RegisterCtrlCallback("Callback_Kalib_Buttons", Callback_Kalib_Buttons);
+  RegisterMenuCallback("Menu_Main_Info", Menu_Main_Info);
+  // Not yet: Callback_Main_Buttons, Callback_Programmliste,
+  // Callback_AllgemeineAenderung, Menu_Main_Datei, Menu_Main_Programm and
+  // Menu_Main_Sprache come with the program table, the program operations and
+  // the parameter file.
+}
+
+bool English() { return gSprache == 2; }
+
+}  // namespace
+
+int ParMain_Initialisieren(const char* version, const char* datum) {
+  RegisterCallbacks();
+
+  const char* file = UiDateiname();
+  gMainPanel = LoadPanel(0, file, MAINPANEL);
+  if (gMainPanel < 0) return -1;
+  gInfoPanel = LoadPanel(gMainPanel, file, INFOPANEL);
+  if (gInfoPanel < 0) return -1;
+  gKalibrierenPanel = LoadPanel(gMainPanel, file, KALIBPANEL);
+  if (gKalibrierenPanel < 0) return -1;
+  gRenamePanel = LoadPanel(gMainPanel, file, RENAMEPNL);
+  if (gRenamePanel < 0) return -1;
+
+  SetPanelAttribute(gMainPanel, ATTR_TITLE, gPaneltitle);
+  SetPanelAttribute(gMainPanel, ATTR_HAS_TASKBAR_BUTTON, 1);
+
+  // The language menu is never offered: the program runs in German.
+  DiscardMenu(GetPanelMenuBar(gMainPanel), MENUMAIN_OPTIONEN);
+
+  const std::string geraet = GERAETENAME;
+  SetCtrlVal(gInfoPanel, INFOPANEL_VERSION, version);
+  SetCtrlVal(gInfoPanel, INFOPANEL_DATUM, datum);
+  SetCtrlVal(gInfoPanel, INFOPANEL_PROGRAMMNAME, geraet + " Steuerung");
+
+  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGLESEN, ATTR_LABEL_TEXT,
+                   English() ? "Read from " + geraet : "vom " + geraet + " lesen");
+  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGSCHREIBEN, ATTR_LABEL_TEXT,
+                   English() ? "Write to " + geraet : "zum " + geraet + " schreiben");
+  SetCtrlVal(gMainPanel, MAINPANEL_TEXT_GERAETSTEUERN,
+             English() ? "Control " + geraet : geraet + " steuern");
+
+  // The main window is the first entry of the window list and the panel the
+  // "back" buttons return to.
+  Fenster_Initialisieren();
+  Fenster_HauptpanelSet(gMainPanel);
+  Fenster_PanelZurListeHinzufuegen(gMainPanel, English() ? "Main window" : "Hauptfenster",
+                                   MENUMAIN_FENSTER);
+
+  // Not yet: the COM state picture and the error display are handed to the
+  // COM module, and the program table is initialised, once those exist.
+  return 0;
+}
+
+int ParMain_Freigeben() {
+  DiscardPanel(gInfoPanel);
+  DiscardPanel(gMainPanel);
+  return 0;
+}
+
+int ParMain_ReadIni(IniStore) { return 0; }
+int ParMain_WriteIni(IniStore) { return 0; }
+
+int ParMain_GetMainpanel() { return gMainPanel; }
+
+void Menu_Main_Info(int, int, void*, int) { InstallPopup(gInfoPanel); }
+
+int Callback_Info_Button_Ok(int, int, int event, void*, int, int) {
+  if (event == EVENT_COMMIT) RemovePopup(0);
+  return 0;
+}
+
+int Callback_Kalib_Buttons(int, int, int, void*, int, int) { return 0; }

@@ -1,0 +1,30 @@
+#pragma once
+// Par_Main: the main panel and its dialogs (info, calibration, rename). It
+// loads them, labels them with the device name, starts the window list with
+// the main panel, and shows the info popup.
+
+#include "support/ini_store.h"
+
+extern int gMainPanel;
+extern int gInfoPanel;
+extern int gKalibrierenPanel;
+extern int gRenamePanel;
+
+// Loads and prepares the four panels; 0, or -1 when a panel cannot be loaded
+// (panels loaded before stay loaded).
+int ParMain_Initialisieren(const char* version, const char* datum);
+// Discards the info panel, then the main panel with its children; 0.
+int ParMain_Freigeben();
+// The main panel keeps nothing in the configuration file: both return 0.
+int ParMain_ReadIni(IniStore ini);
+int ParMain_WriteIni(IniStore ini);
+int ParMain_GetMainpanel();
+
+// "Hilfe" / "Info": the info panel as a modal popup.
+void Menu_Main_Info(int menuBar, int menuItem, void* callbackData, int panel);
+// OK on the info panel: removes the popup.
+int Callback_Info_Button_Ok(int panel, int control, int event, void* callbackData,
+                            int eventData1, int eventData2);
+// The calibration panel's buttons: the panel has no function, nothing happens.
+int Callback_Kalib_Buttons(int panel, int control, int event, void* callbackData,
+                           int eventData1, int eventData2);
