@@ -14,9 +14,7 @@ namespace {
 // The identification fills the caller's 27-byte buffer with its terminating NUL.
 constexpr std::size_t kIdMax = 26;
 
-bool IstLeerzeichen(char zeichen) {
-  return zeichen == ' ' || (zeichen >= '\t' && zeichen <= '\r');
-}
+bool IstLeerzeichen(char zeichen) { return zeichen == ' ' || (zeichen >= '\t' && zeichen <= '\r'); }
 
 // "PNP"/"PNS" with the program number, decimal without leading zeros.
 int ProgrammBefehl(int port, char adresse, int programm, const char* befehl, int adressOrt) {
@@ -31,7 +29,8 @@ int ProgrammBefehl(int port, char adresse, int programm, const char* befehl, int
 
 int QORVELT1_IDLesen(int port, char adresse, char* id) {
   if (!EinzeladresseGueltig(adresse)) return Code(-400, 6);
-  const int ergebnis = Senden(port, adresse, Rahmen(adresse, "IDR"), {.ersterOrt = 8, .kurzMeldung = -114});
+  const int ergebnis =
+      Senden(port, adresse, Rahmen(adresse, "IDR"), {.ersterOrt = 8, .kurzMeldung = -114});
   if (ergebnis != 0) return ergebnis;
   std::string antwort;
   if (!AntwortLesen(port, kAntwortMax, antwort)) return Code(-404, 14);

@@ -83,18 +83,25 @@ int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, dou
 
   std::string argument;
   switch (parameter->form) {
-    case Form::Ganzzahl: argument = GanzzahlText(wert); break;
-    case Form::Zehntel: argument = ZehntelText(wert); break;
-    case Form::Name: argument = name; break;
-    case Form::Status: break;
+    case Form::Ganzzahl:
+      argument = GanzzahlText(wert);
+      break;
+    case Form::Zehntel:
+      argument = ZehntelText(wert);
+      break;
+    case Form::Name:
+      argument = name;
+      break;
+    case Form::Status:
+      break;
   }
   const std::string frame = Rahmen(adresse, parameter->schreibBefehl, argument);
   if (frame.size() > kRahmenMax) return Code(-202, 116);
   return Senden(port, adresse, frame, {.ersterOrt = 118, .kurzMeldung = -101, .flushOrt = 117});
 }
 
-int QORVELT1_ParameterLesen(int port, char adresse, const char* keyword, double* wert,
-                            int* status, char* name) {
+int QORVELT1_ParameterLesen(int port, char adresse, const char* keyword, double* wert, int* status,
+                            char* name) {
   if (!EinzeladresseGueltig(adresse)) return Code(-400, 124);
   const Parameter* parameter = Suchen(keyword);
   if (parameter == nullptr) return Code(-401, 202);

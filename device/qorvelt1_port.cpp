@@ -21,9 +21,7 @@ int QORVELT1_Open(int port, int baud) {
   return 0;
 }
 
-int QORVELT1_Close(int port) {
-  return rs232::CloseCom(port) != 0 ? Code(-103, 4) : 0;
-}
+int QORVELT1_Close(int port) { return rs232::CloseCom(port) != 0 ? Code(-103, 4) : 0; }
 
 int QORVELT1_Timeout(int port, double seconds) {
   return rs232::SetComTime(port, seconds) != 0 ? Code(-111, 5) : 0;

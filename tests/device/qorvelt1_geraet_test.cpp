@@ -49,7 +49,12 @@ TEST(Qorvelt1IdLesen, FramesRepliesAndCodes) {
     }
   }
   PeerRig rig;
-  ExpectTransactionCodes(rig, [] { char id[27]; return QORVELT1_IDLesen(kPort, '1', id); }, "#1IDR\r",
+  ExpectTransactionCodes(rig,
+                         [] {
+                           char id[27];
+                           return QORVELT1_IDLesen(kPort, '1', id);
+                         },
+                         "#1IDR\r",
                          {-124255, -123256, -101008, -114009, -402010, -405011, -403012, -404013});
 }
 
@@ -60,13 +65,10 @@ TEST(Qorvelt1DeviceFunction, FramesAndCodes) {
     int expected;
     std::string frame;
   } cases[] = {
-      {'a', "start", 0, "#aDF1\r"},
-      {'1', "stopp", 0, "#1DF2\r"},
+      {'a', "start", 0, "#aDF1\r"}, {'1', "stopp", 0, "#1DF2\r"},
       {'&', "start", 0, "#&DF1\r"},  // nobody answers the common address
-      {'A', "start", -400034, ""},
-      {'1', "Start", -401035, ""},
-      {'1', "stop", -401035, ""},
-      {'1', nullptr, -401035, ""},
+      {'A', "start", -400034, ""},  {'1', "Start", -401035, ""},
+      {'1', "stop", -401035, ""},   {'1', nullptr, -401035, ""},
   };
   for (const Case& c : cases) {
     PeerRig rig;
@@ -75,7 +77,8 @@ TEST(Qorvelt1DeviceFunction, FramesAndCodes) {
     EXPECT_EQ(rig.written(), c.frame);
   }
   PeerRig rig;
-  ExpectTransactionCodes(rig, [] { return QORVELT1_DeviceFunction(kPort, '1', "start"); }, "#1DF1\r",
+  ExpectTransactionCodes(rig, [] { return QORVELT1_DeviceFunction(kPort, '1', "start"); },
+                         "#1DF1\r",
                          {-124255, -123256, -101037, -101038, -402039, -405040, -403041, -404042});
 }
 

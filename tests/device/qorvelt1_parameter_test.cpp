@@ -50,12 +50,14 @@ TEST(Qorvelt1ParameterSchreiben, FramesAndCodes) {
     SCOPED_TRACE(c.frame);
     PeerRig rig;
     if (c.adresse != '&') rig.peer().then(ACK);
-    EXPECT_EQ(QORVELT1_ParameterSchreiben(kPort, c.adresse, c.keyword, c.wert, 0, c.name), c.expected);
+    EXPECT_EQ(QORVELT1_ParameterSchreiben(kPort, c.adresse, c.keyword, c.wert, 0, c.name),
+              c.expected);
     EXPECT_EQ(rig.written(), c.frame);
   }
   PeerRig rig;
-  ExpectTransactionCodes(rig, [] { return QORVELT1_ParameterSchreiben(kPort, '1', "anzahlzaehne", 60, 0, nullptr); },
-                         "#1Z1W60\r", {-112117, -112117, -101118, -101119, -402120, -405121, -403122, -404123});
+  ExpectTransactionCodes(
+      rig, [] { return QORVELT1_ParameterSchreiben(kPort, '1', "anzahlzaehne", 60, 0, nullptr); },
+      "#1Z1W60\r", {-112117, -112117, -101118, -101119, -402120, -405121, -403122, -404123});
 }
 
 TEST(Qorvelt1ParameterSchreiben, LimitsOfEveryKeyword) {
@@ -141,7 +143,8 @@ TEST(Qorvelt1ParameterLesen, RepliesAndCodes) {
     double wert = -1;
     int status = -1;
     char name[26] = "?";
-    EXPECT_EQ(QORVELT1_ParameterLesen(kPort, c.adresse, c.keyword, &wert, &status, name), c.expected);
+    EXPECT_EQ(QORVELT1_ParameterLesen(kPort, c.adresse, c.keyword, &wert, &status, name),
+              c.expected);
     // Only the output of the keyword is written.
     EXPECT_EQ(wert, c.wert);
     EXPECT_EQ(status, c.status);
@@ -158,8 +161,10 @@ TEST(Qorvelt1ParameterLesen, RepliesAndCodes) {
   }
   PeerRig rig;
   double wert = 0;
-  ExpectTransactionCodes(rig, [&] { return QORVELT1_ParameterLesen(kPort, '1', "anzahlzaehne", &wert, nullptr, nullptr); },
-                         "#1Z1R\r", {-112203, -112203, -101204, -114205, -402206, -405207, -403208, -404209});
+  ExpectTransactionCodes(
+      rig,
+      [&] { return QORVELT1_ParameterLesen(kPort, '1', "anzahlzaehne", &wert, nullptr, nullptr); },
+      "#1Z1R\r", {-112203, -112203, -101204, -114205, -402206, -405207, -403208, -404209});
 }
 
 TEST(Qorvelt1ParameterLesen, LateReplyToTimedOutCommandIsDiscarded) {

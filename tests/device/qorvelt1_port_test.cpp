@@ -31,13 +31,16 @@ TEST(Qorvelt1Port, Codes) {
       {"close unopened", [](auto&) {}, [] { return QORVELT1_Close(kClosedPort); }, -103004},
       {"time-out", [](auto&) {}, [] { return QORVELT1_Timeout(kPort, 1.5); }, 0},
       {"time-out NaN", [](auto&) {}, [] { return QORVELT1_Timeout(kPort, NAN); }, -111005},
-      {"time-out unopened", [](auto&) {}, [] { return QORVELT1_Timeout(kClosedPort, 1.5); }, -111005},
+      {"time-out unopened", [](auto&) {}, [] { return QORVELT1_Timeout(kClosedPort, 1.5); },
+       -111005},
       {"flush", [](auto&) {}, [] { return QORVELT1_PufferLeeren(kPort); }, 0},
-      {"flush input fails", [](auto& ch) { ch.faults.flushInputFails = ch.faults.flushOutputFails = true; },
+      {"flush input fails",
+       [](auto& ch) { ch.faults.flushInputFails = ch.faults.flushOutputFails = true; },
        [] { return QORVELT1_PufferLeeren(kPort); }, -124255},
       {"flush output fails", [](auto& ch) { ch.faults.flushOutputFails = true; },
        [] { return QORVELT1_PufferLeeren(kPort); }, -123256},
-      {"line gone", [](auto& ch) { ch.drop(); }, [] { return QORVELT1_PufferLeeren(kPort); }, -124255},
+      {"line gone", [](auto& ch) { ch.drop(); }, [] { return QORVELT1_PufferLeeren(kPort); },
+       -124255},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

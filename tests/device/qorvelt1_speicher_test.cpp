@@ -69,14 +69,15 @@ TEST(Qororm1SpeicherLesen, FramesRepliesAndCodes) {
     EXPECT_EQ(rig.written(), refused ? "" : "#1BDR412340003\r");
     EXPECT_EQ(daten[3], '~');  // never more than the size
     if (c.expected == 0) {
-      EXPECT_EQ(std::string(daten.begin(), daten.begin() + 3), c.reply.find("fa") == 14 ? "\xFA\xFB\xFC" : "abc");
+      EXPECT_EQ(std::string(daten.begin(), daten.begin() + 3),
+                c.reply.find("fa") == 14 ? "\xFA\xFB\xFC" : "abc");
     }
   }
   PeerRig rig;
   unsigned char daten[3];
-  ExpectTransactionCodes(rig, [&] { return QORORM1_SpeicherLesen(kPort, '1', 4, 0x1234, 3, daten); },
-                         "#1BDR412340003\r",
-                         {-124255, -123256, -101224, -114225, -402226, -405227, -403228, -404229});
+  ExpectTransactionCodes(
+      rig, [&] { return QORORM1_SpeicherLesen(kPort, '1', 4, 0x1234, 3, daten); },
+      "#1BDR412340003\r", {-124255, -123256, -101224, -114225, -402226, -405227, -403228, -404229});
 }
 
 TEST(Qororm1SpeicherLesen, LargestBlockAndChecksumWrap) {
@@ -104,10 +105,21 @@ TEST(Qororm1SpeicherSchreiben, FramesAndCodes) {
     int expected;
     std::string frame;
   } cases[] = {
-      {'1', 4, 0, nullptr, 0, 0, "#1BDW400000000" "0001" "\r"},
-      {'1', 4, 0xABCD, &abc, 3, 0, "#1BDW4ABCD0003" "616263" "0127" "\r"},
+      {'1', 4, 0, nullptr, 0, 0,
+       "#1BDW400000000"
+       "0001"
+       "\r"},
+      {'1', 4, 0xABCD, &abc, 3, 0,
+       "#1BDW4ABCD0003"
+       "616263"
+       "0127"
+       "\r"},
       {'e', 4, 0xFFFF, &voll, 64, 0, "#eBDW4FFFF0040" + Hex(voll) + "3FC1\r"},  // 147 bytes
-      {'&', 4, 0x0010, &abc, 3, 0, "#&BDW400100003" "616263" "0127" "\r"},
+      {'&', 4, 0x0010, &abc, 3, 0,
+       "#&BDW400100003"
+       "616263"
+       "0127"
+       "\r"},
       {'A', 4, 0, &abc, 3, -400242, ""},
       {'1', 4, -1, &abc, 3, -894243, ""},
       {'1', 4, 0x10000, &abc, 3, -894243, ""},
@@ -125,9 +137,10 @@ TEST(Qororm1SpeicherSchreiben, FramesAndCodes) {
     EXPECT_EQ(rig.written(), c.frame);
   }
   PeerRig rig;
-  ExpectTransactionCodes(rig, [&] { return QORORM1_SpeicherSchreiben(kPort, '1', 4, 0xABCD, 3, abc.data()); },
-                         "#1BDW4ABCD00036162630127\r",
-                         {-124255, -123256, -101249, -101250, -402251, -405252, -403253, -404254});
+  ExpectTransactionCodes(
+      rig, [&] { return QORORM1_SpeicherSchreiben(kPort, '1', 4, 0xABCD, 3, abc.data()); },
+      "#1BDW4ABCD00036162630127\r",
+      {-124255, -123256, -101249, -101250, -402251, -405252, -403253, -404254});
 }
 
 }  // namespace

@@ -51,12 +51,22 @@ void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,
   };
   const int shortCount = static_cast<int>(frame.size()) - 1;
   const Case cases[] = {
-      {"input flush fails", [](auto& f) { f.flushInputFails = true; f.flushOutputFails = true; }, "", false, codes.flushInput, false},
-      {"output flush fails", [](auto& f) { f.flushOutputFails = true; }, "", false, codes.flushOutput, false},
-      {"write fails", [](auto& f) { f.writeResult = rs232::kIo; }, "", false, codes.writeFailed, false},
-      {"short write", [&](auto& f) { f.writeResult = shortCount; }, "", false, codes.writeShort, false},
-      {"output queue stuck", [](auto& f) { f.outQueueStuckAt = 3; }, ACK, false, codes.writeFailed, true},
-      {"output queue unreadable", [](auto& f) { f.outQueueLengthFails = true; }, ACK, false, codes.writeFailed, true},
+      {"input flush fails",
+       [](auto& f) {
+         f.flushInputFails = true;
+         f.flushOutputFails = true;
+       },
+       "", false, codes.flushInput, false},
+      {"output flush fails", [](auto& f) { f.flushOutputFails = true; }, "", false,
+       codes.flushOutput, false},
+      {"write fails", [](auto& f) { f.writeResult = rs232::kIo; }, "", false, codes.writeFailed,
+       false},
+      {"short write", [&](auto& f) { f.writeResult = shortCount; }, "", false, codes.writeShort,
+       false},
+      {"output queue stuck", [](auto& f) { f.outQueueStuckAt = 3; }, ACK, false, codes.writeFailed,
+       true},
+      {"output queue unreadable", [](auto& f) { f.outQueueLengthFails = true; }, ACK, false,
+       codes.writeFailed, true},
       {"line dropped", [](auto&) {}, ACK, true, codes.writeFailed, true},
       {"NAK", [](auto&) {}, NAK, false, codes.nak, true},
       {"CAN", [](auto&) {}, CAN, false, codes.can, true},

@@ -19,9 +19,9 @@ inline const std::string CAN = "\x18";
 class ScriptedPeer : public rs232::ChannelPeer {
  public:
   struct Step {
-    std::string now;   // bytes the host can read at once
-    std::string late;  // bytes that arrive just after the host's next time-out
-    bool drop = false; // the line goes away once the frame is in
+    std::string now;    // bytes the host can read at once
+    std::string late;   // bytes that arrive just after the host's next time-out
+    bool drop = false;  // the line goes away once the frame is in
   };
   // No step left: the device stays silent.
   void then(Step step) { script_.push_back(std::move(step)); }
