@@ -88,13 +88,10 @@ CtlResult Ports() {
 CtlResult Scan(const CtlContext& context, const std::vector<std::string>& arguments) {
   char first = '1';
   char last = '9';
-  if (arguments.size() == 2) {
-    first = arguments[0].size() == 1 ? arguments[0][0] : 0;
-    last = arguments[1].size() == 1 ? arguments[1][0] : 0;
-  } else if (!arguments.empty()) {
-    return Usage("scan [ERSTE LETZTE]");
+  if (arguments.size() == 2) {  // checked by CtlArgumentError
+    first = arguments[0][0];
+    last = arguments[1][0];
   }
-  if (first < '1' || last > '9' || first > last) return Usage("scan: Adressen 1..9, ERSTE <= LETZTE");
   for (char address = first; address <= last; ++address) {
     char id[32] = {};
     const int code = QORVELT1_IDLesen(context.port, address, id);
@@ -207,13 +204,38 @@ std::string CtlErrorText(int code) {
   return "Fehler #" + std::to_string(-code) + ": " + QOR_Fehlermeldung(code);
 }
 
-CtlResult RunCtlCommand(const CtlContext& context, const std::string& command,
-                        const std::vector<std::string>& arguments) {
+std::string CtlArgumentError(const std::string& command, const std::vector<std::string>& arguments) {
   for (const auto& shape : kCommands) {
     if (command == shape.name && command != "scan" && arguments.size() != shape.arguments) {
-      return Usage(command + ": " + std::to_string(shape.arguments) + " Argument(e) erwartet");
+      return command + ": " + std::to_string(shape.arguments) + " Argument(e) erwartet";
     }
   }
+  long number = 0;
+  double real = 0;
+  std::vector<unsigned char> bytes;
+  if (command == "scan" && !arguments.empty()) {
+    const bool range = arguments.size() == 2 && arguments[0].size() == 1 && arguments[1].size() == 1 &&
+                       arguments[0][0] >= '1' && arguments[1][0] <= '9' && arguments[0][0] <= arguments[1][0];
+    if (!range) return "scan [ERSTE LETZTE]: Adressen 1..9, ERSTE <= LETZTE";
+  }
+  if ((command == "load" || command == "store") && !ParseInt(arguments[0], number, 10)) {
+    return command + " N (1..16)";
+  }
+  if (command == "set" && arguments[0] != "programmname" && !ParseReal(arguments[1], real)) {
+    return "set: " + arguments[1] + " ist keine Zahl";
+  }
+  if (command == "mem-read" && (!ParseInt(arguments[0], number, 0) || !ParseInt(arguments[1], number, 0))) {
+    return "mem-read ADRESSE GROESSE (dezimal oder 0x...)";
+  }
+  if (command == "mem-write" && (!ParseInt(arguments[0], number, 0) || !ParseHexBytes(arguments[1], bytes))) {
+    return "mem-write ADRESSE HEX (HEX: Bytes als Hexziffern, z.B. 616263)";
+  }
+  return {};
+}
+
+CtlResult RunCtlCommand(const CtlContext& context, const std::string& command,
+                        const std::vector<std::string>& arguments) {
+  if (const std::string error = CtlArgumentError(command, arguments); !error.empty()) return Usage(error);
   if (command == "ports") return Ports();
   if (command == "scan") return Scan(context, arguments);
   if (command == "id") {

@@ -20,6 +20,8 @@ struct CtlResult {
 // ignore the context's port.
 CtlResult RunCtlCommand(const CtlContext& context, const std::string& command,
                         const std::vector<std::string>& arguments);
+// What is wrong with the arguments, checked before the port is opened; empty when nothing.
+std::string CtlArgumentError(const std::string& command, const std::vector<std::string>& arguments);
 bool CtlCommandNeedsPort(const std::string& command);
 bool IsCtlCommand(const std::string& command);
 

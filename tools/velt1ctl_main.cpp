@@ -96,6 +96,9 @@ int main(int argc, char** argv) {
   const std::string command = argv[i];
   if (!IsCtlCommand(command)) return UsageError("unbekannter Befehl " + command);
   const std::vector<std::string> arguments(argv + i + 1, argv + argc);
+  if (const std::string error = CtlArgumentError(command, arguments); !error.empty()) {
+    return UsageError(error);
+  }
 
   PrivatePort privatePort;
   std::unique_ptr<ByteTrace> byteTrace;

@@ -1,0 +1,219 @@
+// velt1ctl against velt1-sim over a real pseudo-terminal, the way a user runs
+// them: the simulator registers COM 20 in a private ports folder, velt1ctl
+// opens it by number, and what comes out is checked to the byte.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "process_support.h"
+
+namespace {
+
+const std::string kCom = "20";
+
+class CtlAgainstSim : public ::testing::Test {
+ protected:
+  void start(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--com", kCom});
+    sim = std::make_unique<SimProcess>(arguments, ports.path());
+    ASSERT_EQ(sim->firstLine().substr(0, 9), "/dev/pts/") << sim->firstLine();
+  }
+  ToolRun ctl(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--com", kCom});
+    return RunTool(VELT1CTL_PATH, arguments, ports.path());
+  }
+  // A command that must succeed; its standard output.
+  std::string ok(const std::vector<std::string>& arguments) {
+    const ToolRun run = ctl(arguments);
+    EXPECT_EQ(run.exitCode, 0) << arguments.back() << ": " << run.err;
+    EXPECT_EQ(run.err, "") << arguments.back();
+    return run.out;
+  }
+
+  TempFolder ports;
+  std::unique_ptr<SimProcess> sim;
+};
+
+TEST_F(CtlAgainstSim, ReadsTheIdentification) {
+  start({});
+  EXPECT_EQ(sim->firstLine(), sim->firstLine().substr(0, sim->firstLine().find(' ')) + " COM20");
+  EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
+  EXPECT_EQ(ok({"--address", "1", "id"}), "QOR-VELT1-V1.07\n");
+}
+
+TEST_F(CtlAgainstSim, ScanFindsTwoVelt1AndAForeignDevice) {
+  start({"--velt1", "1,2", "--foreign", "3"});
+  EXPECT_EQ(ok({"scan", "1", "4"}),
+            "1: QOR-VELT1-V1.07 (VELT-1)\n"
+            "2: QOR-VELT1-V1.07 (VELT-1)\n"
+            "3: FOREIGN-DEVICE-1 (kein VELT-1)\n"
+            "4: nichts gefunden\n");
+}
+
+struct KeywordValue {
+  const char* keyword;
+  const char* value;
+  const char* readBack;
+};
+
+const KeywordValue kKeywords[] = {
+    {"programmname", "Nockenwelle 4", "Nockenwelle 4\n"},
+    {"pruefspannungsquelle", "2", "2\n"},
+    {"pruefspannung", "12.5", "12.5\n"},
+    {"anzahlzaehne", "58", "58\n"},
+    {"sensorkanaele", "1", "1\n"},
+    {"toleranzhigh", "0.75", "0.8\n"},
+    {"toleranzlow", "0", "0\n"},
+    {"toleranzphase", "45", "45\n"},
+    {"schwellwertsteigendeflanke", "40", "40\n"},
+    {"schwellwertfallendeflanke", "60", "60\n"},
+    {"totzeitvorsteigend", "5", "5\n"},
+    {"totzeitnachsteigend", "25", "25\n"},
+    {"totzeitvorfallend", "7", "7\n"},
+    {"totzeitnachfallend", "30", "30\n"},
+};
+
+TEST_F(CtlAgainstSim, SetAndGetEveryKeyword) {
+  start({});
+  for (const auto& entry : kKeywords) {
+    EXPECT_EQ(ok({"set", entry.keyword, entry.value}), "") << entry.keyword;
+    EXPECT_EQ(ok({"get", entry.keyword}), entry.readBack) << entry.keyword;
+  }
+}
+
+TEST_F(CtlAgainstSim, StartAndStopShowInTheStatusWord) {
+  start({"--status", "0200"});
+  EXPECT_EQ(ok({"start"}), "");
+  EXPECT_EQ(ok({"get", "status"}),
+            "0x0201\nMessung aktiv: ein\nRemotebetrieb: aus\nSpeicherfehler: aus\n"
+            "Prüfspannungsfehler: ein\n");
+  EXPECT_EQ(ok({"stop"}), "");
+  EXPECT_EQ(ok({"get", "status"}),
+            "0x0200\nMessung aktiv: aus\nRemotebetrieb: aus\nSpeicherfehler: aus\n"
+            "Prüfspannungsfehler: ein\n");
+}
+
+TEST_F(CtlAgainstSim, StoresAndLoadsAProgram) {
+  start({});
+  ok({"set", "programmname", "Kurbelwelle"});
+  ok({"set", "anzahlzaehne", "36"});
+  EXPECT_EQ(ok({"store", "5"}), "");
+  EXPECT_EQ(ok({"load", "1"}), "");
+  EXPECT_EQ(ok({"get", "programmname"}), "Programm 1\n");
+  EXPECT_EQ(ok({"get", "anzahlzaehne"}), "60\n");
+  EXPECT_EQ(ok({"load", "5"}), "");
+  EXPECT_EQ(ok({"get", "programmname"}), "Kurbelwelle\n");
+  EXPECT_EQ(ok({"get", "anzahlzaehne"}), "36\n");
+}
+
+TEST_F(CtlAgainstSim, WritesAndReadsBackMemory) {
+  start({});
+  EXPECT_EQ(ok({"mem-write", "0x1a0", "48656C6C6F2C2056454C542D3121"}), "");
+  EXPECT_EQ(ok({"mem-read", "0x19e", "20"}),
+            "019E: 00 00 48 65 6C 6C 6F 2C 20 56 45 4C 54 2D 31 21  ..Hello, VELT-1!\n"
+            "01AE: 00 00 00 00                                      ....\n");
+}
+
+TEST_F(CtlAgainstSim, TraceShowsEveryByteWithATimeStamp) {
+  start({});
+  const ToolRun id = ctl({"--trace", "id"});
+  EXPECT_EQ(id.exitCode, 0);
+  EXPECT_EQ(id.out, "QOR-VELT1-V1.07\n");
+  const std::regex idTrace(
+      "\\[ *[0-9]+\\.[0-9]{6}\\] -> 23 31 49 44 52 0D  #1IDR\\.\n"
+      "\\[ *[0-9]+\\.[0-9]{6}\\] <- 06  \\.\n"
+      "\\[ *[0-9]+\\.[0-9]{6}\\] <- 23 31 51 4F 52 2D 56 45 4C 54 31 2D 56 31 2E 30 37 0D  "
+      "#1QOR-VELT1-V1\\.07\\.\n");
+  EXPECT_TRUE(std::regex_match(id.err, idTrace)) << id.err;
+
+  const ToolRun set = ctl({"--trace", "set", "pruefspannung", "12.5"});
+  EXPECT_EQ(set.exitCode, 0);
+  EXPECT_NE(set.err.find("] -> 23 31 56 31 57 31 32 2E 35 0D  #1V1W12.5.\n"), std::string::npos) << set.err;
+  const ToolRun mem = ctl({"--trace", "mem-write", "0", "616263"});
+  EXPECT_EQ(mem.exitCode, 0);
+  EXPECT_NE(mem.err.find("#1BDW4000000036162630127."), std::string::npos) << mem.err;
+  EXPECT_NE(ctl({"--trace", "get", "status"}).err.find("#1S1R0000."), std::string::npos);
+}
+
+struct Failure {
+  std::vector<std::string> simArguments;
+  std::vector<std::string> command;
+  int exitCode;
+  std::string err;
+};
+
+TEST_F(CtlAgainstSim, ReportsFailuresWithTheirNumberAndMessage) {
+  const Failure failures[] = {
+      {{}, {"set", "anzahlzaehne", "126"}, 1, "Fehler #500066: Parameter außerhalb der Grenzwerte\n"},
+      {{}, {"set", "Anzahlzaehne", "12"}, 1, "Fehler #401115: Unzulässiger Parameter\n"},
+      {{}, {"load", "17"}, 1, "Fehler #401053: Unzulässiger Parameter\n"},
+      {{}, {"--address", "&", "id"}, 1, "Fehler #400006: Unzulässige Geräteadresse\n"},
+      {{"--fault", "IDR:echo"}, {"id"}, 1, "Fehler #404015: Fehlerhafte Antwort vom Gerät\n"},
+      {{"--fault", "Z1R:nak"}, {"get", "anzahlzaehne"}, 1,
+       "Fehler #402206: Fehlermeldung (NAK) vom Gerät erhalten\n"},
+      {{"--fault", "S1R:err"}, {"get", "status"}, 1, "Fehler #409212: Gerät meldet Parameterfehler\n"},
+      {{"--fault", "DF1:can"}, {"start"}, 1,
+       "Fehler #405040: Befehlsausführung momentan nicht möglich (CAN erhalten)\n"},
+      {{}, {"--address", "5", "id"}, 1, "Fehler #403012: Keine Antwort vom Gerät\n"},
+  };
+  for (const auto& failure : failures) {
+    start(failure.simArguments);
+    const ToolRun run = ctl(failure.command);
+    EXPECT_EQ(run.exitCode, failure.exitCode) << failure.command.back();
+    EXPECT_EQ(run.out, "") << failure.command.back();
+    EXPECT_EQ(run.err, failure.err) << failure.command.back();
+    sim->terminate();
+  }
+}
+
+TEST_F(CtlAgainstSim, OpensADevicePathAndListsThePorts) {
+  start({});
+  const std::string path = sim->firstLine().substr(0, sim->firstLine().find(' '));
+  const ToolRun byPath = RunTool(VELT1CTL_PATH, {"--device", path, "get", "programmname"}, "/nonexistent");
+  EXPECT_EQ(byPath.exitCode, 0) << byPath.err;
+  EXPECT_EQ(byPath.out, "Arbeitsparameter\n");
+  EXPECT_NE(ok({"ports"}).find("COM20  " + ports.path() + "/COM20\n"), std::string::npos);
+}
+
+TEST_F(CtlAgainstSim, UsageErrorsExitWithTwo) {
+  const auto run = [&](std::vector<std::string> arguments) {
+    return RunTool(VELT1CTL_PATH, arguments, ports.path());
+  };
+  EXPECT_EQ(run({"--help"}).exitCode, 0);
+  EXPECT_NE(run({"--help"}).out.find("mem-write ADRESSE HEX"), std::string::npos);
+  EXPECT_EQ(run({}).exitCode, 2);
+  EXPECT_EQ(run({"--com", "20", "fly"}).exitCode, 2);
+  EXPECT_EQ(run({"--com", "20", "set", "anzahlzaehne"}).exitCode, 2);
+  EXPECT_EQ(run({"--com", "20", "set", "anzahlzaehne", "zehn"}).exitCode, 2);
+  EXPECT_EQ(run({"--com", "0", "id"}).exitCode, 2);
+  EXPECT_EQ(run({"id"}).exitCode, 2);
+  EXPECT_EQ(run({"--com", "20", "mem-write", "0", "ABC"}).exitCode, 2);
+  // No simulator: the port cannot be opened.
+  const ToolRun closed = run({"--com", "21", "id"});
+  EXPECT_EQ(closed.exitCode, 1);
+  EXPECT_EQ(closed.err, "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n");
+}
+
+TEST_F(CtlAgainstSim, SimulatorShutsDownCleanlyAndLeavesNoLink) {
+  start({});
+  const auto link = std::filesystem::path(ports.path()) / "COM20";
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  ok({"id"});
+  ok({"id"});  // the host closed and opened the port again
+  std::string err;
+  EXPECT_EQ(sim->terminate(&err), 0);
+  EXPECT_EQ(err, "velt1-sim: 2 Frames empfangen\n");
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+}
+
+TEST_F(CtlAgainstSim, SimulatorRefusesATakenComNumber) {
+  start({});
+  const ToolRun second = RunTool(VELT1_SIM_PATH, {"--com", kCom}, ports.path());
+  EXPECT_EQ(second.exitCode, 1);
+  EXPECT_NE(second.err.find("COM20"), std::string::npos) << second.err;
+  EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");  // the first one still serves
+}
+
+}  // namespace
