@@ -54,6 +54,7 @@ TEST_F(IniReadTest, IntegerRules) {
       {"[com]\r\ncom = +\r\n", "com", "com", -5021, kDefault},
       {"[com]\r\ncom = 4294967296\r\n", "com", "com", -5021, kDefault},
       {"[com]\r\ncom = 4294967295\r\n", "com", "com", -5021, kDefault},
+      {"[com]\r\ncom = 18446744073709551617\r\n", "com", "com", -5021, kDefault},
       {"[com]\r\ncom = 2147483648\r\n", "com", "com", -5021, kDefault},
       {"[com]\r\ncom = 2147483647\r\n", "com", "com", 1, INT_MAX},
       {"[com]\r\ncom = -2147483648\r\n", "com", "com", 1, INT_MIN},
@@ -100,7 +101,6 @@ TEST_F(IniReadTest, LinesSectionsAndNames) {
       // A line keeps 255 characters: the "x" beyond them is dropped.
       {"[com]\r\n" + line255 + "x\r\n", "com", "com", 1, 7},
       {"[com]\r\n" + line255.substr(0, 254) + "x\r\n", "com", "com", -5021, kDefault},
-      // Several sections of one name: the first one holding the tag answers.
       {"[com]\r\ncom = 1\r\n[other]\r\nx = 2\r\n", "other", "x", 1, 2},
   };
   for (const GetIntCase& c : cases) CheckGetInt(c);
