@@ -1,0 +1,63 @@
+#include "app/qt/control_widgets.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+#include <algorithm>
+
+#include "app/qt/image_painter.h"
+
+namespace qtui {
+
+LedWidget::LedWidget(QWidget* parent) : QWidget(parent) {}
+
+void LedWidget::setOn(bool on) {
+  on_ = on;
+  update();
+}
+
+void LedWidget::setOnColor(int rgb) {
+  onColor_ = rgb;
+  update();
+}
+
+void LedWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double d = std::max(4, std::min(width(), height()) - 2);
+  const QRectF lamp((width() - d) / 2.0, (height() - d) / 2.0, d, d);
+  QColor face = QColor::fromRgb(static_cast<QRgb>(onColor_));
+  if (!on_) face = face.darker(300);
+  if (!isEnabled()) {
+    const int grey = qGray(face.rgb());
+    face = QColor(grey, grey, grey).lighter(on_ ? 110 : 160);
+  }
+  QRadialGradient shine(lamp.center() - QPointF(d / 5, d / 5), d * 0.7);
+  shine.setColorAt(0, face.lighter(on_ && isEnabled() ? 170 : 120));
+  shine.setColorAt(1, face);
+  p.setPen(QPen(isEnabled() ? QColor(60, 60, 60) : QColor(150, 150, 150), 1));
+  p.setBrush(shine);
+  p.drawEllipse(lamp);
+}
+
+ImageWidget::ImageWidget(ui::Image image, QWidget* parent) : QWidget(parent), image_(image) {}
+
+void ImageWidget::setImageValue(int value) {
+  value_ = value;
+  update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawPixmap(0, 0, DrawImage(image_, value_, size()));
+  if (!isEnabled()) p.fillRect(rect(), QColor(236, 233, 216, 140));
+}
+
+QString MnemonicText(const std::string& label) {
+  QString text = QString::fromStdString(label);
+  text.replace(QLatin1Char('&'), QLatin1String("&&"));
+  const qsizetype marker = text.indexOf(QLatin1String("__"));
+  if (marker >= 0 && marker + 2 < text.size()) text.replace(marker, 2, QLatin1String("&"));
+  return text;
+}
+
+}  // namespace qtui

@@ -1,0 +1,112 @@
+#include "app/qt/runtime_state.h"
+
+#include <QEventLoop>
+#include <algorithm>
+
+#include "app/qt/panel_window.h"
+
+namespace qtui {
+namespace {
+// Counts the callbacks running, so that a panel discarded by one of them is
+// deleted only after the Qt signal that called it has returned.
+class CallbackScope {
+ public:
+  CallbackScope() { ++State().callbackDepth; }
+  ~CallbackScope() { --State().callbackDepth; }
+  CallbackScope(const CallbackScope&) = delete;
+  CallbackScope& operator=(const CallbackScope&) = delete;
+};
+
+// GetUserEvent waits for the next commit of any control.
+void NoteUserEvent(int panel, int control) {
+  RuntimeState& state = State();
+  if (!state.userEventWaiting || state.userEventPanel != 0) return;
+  state.userEventPanel = panel;
+  state.userEventControl = control;
+  if (state.userEventLoop) state.userEventLoop->exit(0);
+}
+}  // namespace
+
+RuntimeState& State() {
+  static RuntimeState state;
+  return state;
+}
+
+PanelRecord* FindPanelRecord(int panel) {
+  auto& panels = State().panels;
+  auto found = panels.find(panel);
+  return found == panels.end() ? nullptr : &found->second;
+}
+
+ControlRecord* FindControlRecord(int panel, int control, int* error) {
+  PanelRecord* record = FindPanelRecord(panel);
+  if (!record) {
+    *error = UIE_BAD_PANEL;
+    return nullptr;
+  }
+  auto found = record->controls.find(control);
+  if (found == record->controls.end()) {
+    *error = UIE_BAD_CONTROL;
+    return nullptr;
+  }
+  *error = 0;
+  return &found->second;
+}
+
+MenuBarRecord* FindMenuBarRecord(int menuBar) {
+  auto& bars = State().menuBars;
+  auto found = bars.find(menuBar);
+  return found == bars.end() ? nullptr : &found->second;
+}
+
+int DispatchCtrlEvent(int panel, int control, int event, int eventData1, int eventData2) {
+  int error = 0;
+  ControlRecord* record = FindControlRecord(panel, control, &error);
+  if (!record) return error;
+  CtrlCallbackPtr callback = record->callback;
+  void* data = record->callbackData;
+  int result = 0;
+  if (callback) {
+    CallbackScope scope;
+    result = callback(panel, control, event, data, eventData1, eventData2);
+  }
+  if (event == EVENT_COMMIT) NoteUserEvent(panel, control);
+  return result;
+}
+
+int DispatchPanelEvent(int panel, int event, int eventData1, int eventData2) {
+  PanelRecord* record = FindPanelRecord(panel);
+  if (!record) return UIE_BAD_PANEL;
+  if (!record->callback) return 0;
+  PanelCallbackPtr callback = record->callback;
+  void* data = record->callbackData;
+  CallbackScope scope;
+  return callback(panel, event, data, eventData1, eventData2);
+}
+
+void DispatchMenuEvent(int menuBar, int item) {
+  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
+  if (!bar) return;
+  auto found = bar->entries.find(item);
+  if (found == bar->entries.end() || !found->second.callback) return;
+  MenuCallbackPtr callback = found->second.callback;
+  void* data = found->second.callbackData;
+  const int panel = bar->panel;
+  CallbackScope scope;
+  callback(menuBar, item, data, panel);
+}
+
+void NoteActivated(int panel) {
+  auto& order = State().activation;
+  order.erase(std::remove(order.begin(), order.end(), panel), order.end());
+  order.push_back(panel);
+}
+
+void ApplyGeometry(PanelRecord& record) {
+  const QRect& g = record.geometry;
+  record.window->setGeometry(g.left(), g.top(), g.width(),
+                             g.height() + record.window->menuBarHeight());
+  record.window->arrange();
+}
+
+}  // namespace qtui

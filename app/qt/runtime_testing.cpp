@@ -1,0 +1,263 @@
+// The test hooks of qt_runtime_testing.h: real widget signals and events, so
+// that a test reaches the callbacks the way an operator does.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/qt/control_builder.h"
+#include "app/qt/panel_window.h"
+#include "app/qt/qt_runtime_testing.h"
+#include "app/qt/runtime_state.h"
+
+namespace qtui {
+namespace {
+
+// A control the operator can reach: shown by a widget and not dimmed.
+ControlRecord* Operable(int panel, int control, int* error) {
+  ControlRecord* record = FindControlRecord(panel, control, error);
+  if (record && (!record->widget || !record->widget->isEnabled())) {
+    *error = UIE_BAD_ATTRIBUTE;
+    return nullptr;
+  }
+  return record;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
+  const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+  QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+int Click(int panel, int control, bool twice) {
+  int error = 0;
+  ControlRecord* record = Operable(panel, control, &error);
+  if (!record) return error;
+  QWidget* widget = record->widget;
+  SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton);
+  SendMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
+  if (twice) {
+    SendMouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
+  }
+  // A ring opens its list on a click; a test has nobody to close it.
+  if (int ignored = 0; FindControlRecord(panel, control, &ignored))
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->hidePopup();
+  return 0;
+}
+
+int CommitIndex(ControlRecord& record, int panel, int control, int index) {
+  if (!IsRing(record)) return UIE_BAD_ATTRIBUTE;
+  if (index < 0 || index >= static_cast<int>(record.def.items.size())) return UIE_BAD_INDEX;
+  if (auto* combo = qobject_cast<QComboBox*>(record.widget)) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return 0;
+  }
+  ShowIndex(record, index);
+  DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
+  return 0;
+}
+
+MenuEntryRecord* EntryNamed(MenuBarRecord& bar, int parent, const std::string& name) {
+  for (auto& [id, entry] : bar.entries)
+    if (entry.parent == parent && entry.name == name &&
+        (entry.kind == ui::MenuKind::Menu || entry.kind == ui::MenuKind::Item))
+      return &entry;
+  return nullptr;
+}
+
+MenuEntryRecord* SubmenuOf(MenuBarRecord& bar, int item) {
+  for (auto& [id, entry] : bar.entries)
+    if (entry.parent == item && entry.kind == ui::MenuKind::Submenu) return &entry;
+  return nullptr;
+}
+
+}  // namespace
+
+int UserCommit(int panel, int control) {
+  int error = 0;
+  ControlRecord* record = Operable(panel, control, &error);
+  if (!record) return error;
+  switch (record->def.kind) {
+    case ui::CtrlKind::CommandButton:
+    case ui::CtrlKind::PictureButton:
+    case ui::CtrlKind::ToggleButton:
+      static_cast<QPushButton*>(record->widget)->click();
+      return 0;
+    case ui::CtrlKind::Ring:
+    case ui::CtrlKind::PictureRing: {
+      const int index = CurrentIndex(*record);
+      if (index < 0) return UIE_BAD_INDEX;
+      return CommitIndex(*record, panel, control, index);
+    }
+    case ui::CtrlKind::Numeric:
+      DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
+      return 0;
+    case ui::CtrlKind::String:
+      emit static_cast<QLineEdit*>(record->widget)->returnPressed();
+      return 0;
+    default:
+      return UIE_BAD_ATTRIBUTE;
+  }
+}
+
+int UserCommitIndex(int panel, int control, int index) {
+  int error = 0;
+  ControlRecord* record = Operable(panel, control, &error);
+  if (!record) return error;
+  return CommitIndex(*record, panel, control, index);
+}
+
+int UserCommitValue(int panel, int control, double value) {
+  int error = 0;
+  ControlRecord* record = Operable(panel, control, &error);
+  if (!record) return error;
+  if (IsRing(*record)) {
+    const auto& items = record->def.items;
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (items[i].value == value) return CommitIndex(*record, panel, control, static_cast<int>(i));
+    return UIE_BAD_INDEX;
+  }
+  QWidget* widget = record->widget;
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    const int before = spin->value();
+    spin->setValue(static_cast<int>(std::lround(value)));  // commits through valueChanged
+    if (spin->value() == before) DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
+    return 0;
+  }
+  if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
+    const double before = spin->value();
+    spin->setValue(value);
+    if (spin->value() == before) DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
+    return 0;
+  }
+  if (record->def.kind == ui::CtrlKind::ToggleButton) {
+    // A toggle only flips; asking for the state it has changes nothing.
+    if ((value != 0) != (record->value != 0)) static_cast<QPushButton*>(widget)->click();
+    return 0;
+  }
+  return UIE_BAD_ATTRIBUTE;
+}
+
+int UserCommitText(int panel, int control, const std::string& text) {
+  int error = 0;
+  ControlRecord* record = Operable(panel, control, &error);
+  if (!record) return error;
+  if (record->def.kind != ui::CtrlKind::String) return UIE_BAD_ATTRIBUTE;
+  auto* edit = static_cast<QLineEdit*>(record->widget);
+  edit->setText(QString::fromStdString(text));
+  emit edit->returnPressed();
+  return 0;
+}
+
+int UserClick(int panel, int control) { return Click(panel, control, false); }
+int UserDoubleClick(int panel, int control) { return Click(panel, control, true); }
+
+int UserKeyPress(int panel, int control, int key) {
+  int error = 0;
+  ControlRecord* record = Operable(panel, control, &error);
+  if (!record) return error;
+  const QString text = key >= 0x20 && key < 0x7f ? QString(QChar(key)) : QString();
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(record->widget, &press);
+  if (int ignored = 0; FindControlRecord(panel, control, &ignored)) {
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(record->widget, &release);
+  }
+  return 0;
+}
+
+int FireTimerTick(int panel, int control) {
+  int error = 0;
+  ControlRecord* record = FindControlRecord(panel, control, &error);
+  if (!record) return error;
+  if (!record->timer) return UIE_BAD_ATTRIBUTE;
+  DispatchCtrlEvent(panel, control, EVENT_TIMER_TICK, 0, 0);
+  return 0;
+}
+
+int UserChooseMenuItem(int menuBar, int item) {
+  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
+  if (!bar) return UIE_BAD_MENU;
+  auto found = bar->entries.find(item);
+  if (found == bar->entries.end() || found->second.kind != ui::MenuKind::Item ||
+      SubmenuOf(*bar, item))
+    return UIE_BAD_MENU;
+  QAction* action = found->second.action;
+  if (!action->isEnabled()) return UIE_BAD_ATTRIBUTE;
+  action->trigger();
+  return 0;
+}
+
+int UserChooseMenuItem(int panel, const std::vector<std::string>& labels) {
+  PanelRecord* record = FindPanelRecord(panel);
+  if (!record) return UIE_BAD_PANEL;
+  MenuBarRecord* bar = FindMenuBarRecord(record->menuBar);
+  if (!bar || labels.empty()) return UIE_BAD_MENU;
+  int parent = 0;
+  MenuEntryRecord* entry = nullptr;
+  for (const std::string& label : labels) {
+    entry = EntryNamed(*bar, parent, label);
+    if (!entry) return UIE_BAD_MENU;
+    MenuEntryRecord* submenu = entry->kind == ui::MenuKind::Item ? SubmenuOf(*bar, entry->id) : nullptr;
+    parent = submenu ? submenu->id : entry->id;
+  }
+  return UserChooseMenuItem(bar->handle, entry->id);
+}
+
+int UserClosePanel(int panel) {
+  PanelRecord* record = FindPanelRecord(panel);
+  if (!record) return UIE_BAD_PANEL;
+  QCloseEvent event;
+  QApplication::sendEvent(record->window, &event);
+  return 0;
+}
+
+bool IsPanelVisible(int panel) {
+  PanelRecord* record = FindPanelRecord(panel);
+  return record && record->window->isVisible();
+}
+
+QWidget* PanelWidget(int panel) {
+  PanelRecord* record = FindPanelRecord(panel);
+  return record ? record->window : nullptr;
+}
+
+QWidget* ControlWidget(int panel, int control) {
+  int error = 0;
+  ControlRecord* record = FindControlRecord(panel, control, &error);
+  return record ? record->widget : nullptr;
+}
+
+bool SavePanelImage(int panel, const std::string& pngPath, bool withMenuBar) {
+  PanelRecord* record = FindPanelRecord(panel);
+  if (!record) return false;
+  PanelWindow* window = record->window;
+  window->ensurePolished();
+  window->arrange();
+  const QPixmap picture = withMenuBar ? window->grab() : window->clientArea()->grab();
+  return picture.save(QString::fromStdString(pngPath), "PNG");
+}
+
+bool SaveMenuImage(int menuBar, int menu, const std::string& pngPath) {
+  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
+  if (!bar) return false;
+  auto found = bar->entries.find(menu);
+  if (found == bar->entries.end() || !found->second.menu) return false;
+  QMenu* widget = found->second.menu;
+  widget->ensurePolished();
+  widget->adjustSize();
+  return widget->grab().save(QString::fromStdString(pngPath), "PNG");
+}
+
+}  // namespace qtui
