@@ -56,10 +56,16 @@ void LineServer::schedule(const std::vector<sim::Emission>& emissions, Clock::ti
       case sim::Emission::When::AfterHostTimeout: start += Seconds(hostTimeout_) + kLateMargin; break;
       case sim::Emission::When::DropLine: queue({start, 0, true}); return;
     }
-    for (char c : emission.bytes) {
-      // Paced, a byte is written when its last bit would have arrived.
+    // Paced, a byte is written when its last bit would have arrived; with a
+    // receive FIFO, the bytes of one chunk go together when its last has.
+    std::vector<Clock::time_point> arrivals;
+    for (std::size_t i = 0; i < emission.bytes.size(); ++i) {
       cursor = pace_ ? toHost_.nextCharacter(start) : start;
-      queue({cursor, static_cast<std::uint8_t>(c), false});
+      arrivals.push_back(cursor);
+    }
+    for (std::size_t i = 0; i < arrivals.size(); ++i) {
+      const std::size_t chunkEnd = std::min(arrivals.size(), (i / fifoBytes_ + 1) * fifoBytes_);
+      queue({arrivals[chunkEnd - 1], static_cast<std::uint8_t>(emission.bytes[i]), false});
     }
   }
 }

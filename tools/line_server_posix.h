@@ -4,6 +4,7 @@
 // With pacing every byte in either direction takes one character time of a
 // 9600-baud 7-O-1 line, against absolute deadlines on the monotonic clock.
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -20,8 +21,11 @@ class LineServer {
   // Opens a fresh line after a dropped one; returns the new master or -1.
   using Replug = std::function<int()>;
 
-  LineServer(sim::Bus& bus, bool pace, double hostTimeoutSeconds)
-      : bus_(bus), pace_(pace), hostTimeout_(hostTimeoutSeconds) {}
+  // `fifoBytes`: the host's receive FIFO; a paced reply reaches the host in
+  // chunks of this many bytes (1: every byte on its own).
+  LineServer(sim::Bus& bus, bool pace, std::size_t fifoBytes, double hostTimeoutSeconds)
+      : bus_(bus), pace_(pace), fifoBytes_(std::max<std::size_t>(1, fifoBytes)),
+        hostTimeout_(hostTimeoutSeconds) {}
 
   // Serves `master` until `stop` is set by a signal handler. SIGINT and
   // SIGTERM must be blocked by the caller; they are let in only while the
@@ -49,6 +53,7 @@ class LineServer {
 
   sim::Bus& bus_;
   bool pace_;
+  std::size_t fifoBytes_;
   double hostTimeout_;
   sim::LinePacer toDevice_;
   sim::LinePacer toHost_;

@@ -51,6 +51,8 @@ const char* SimUsage() {
          "                       N: Anzahl oder * für immer (Vorgabe 1)\n"
          "  --random-faults SEED:RATE  zufällige Störungen mit dieser Rate (0..1)\n"
          "  --pace               Bytes im Takt einer 9600-Baud-Leitung (7-O-1)\n"
+         "  --fifo N             mit --pace: Antworten in Stücken zu N Bytes, jedes Stück\n"
+         "                       sobald sein letztes Byte angekommen wäre (Vorgabe 1)\n"
          "  --timeout SEKUNDEN   Timeout des Hosts für späte Antworten (Vorgabe 1.5)\n"
          "  --help               diese Hilfe\n";
 }
@@ -111,6 +113,10 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
            options.randomRate >= 0 && options.randomRate <= 1;
       options.randomFaults = true;
       options.randomSeed = static_cast<std::uint32_t>(seed);
+    } else if (option == "--fifo") {
+      double bytes = 0;
+      ok = ParseNumber(value, bytes) && bytes >= 1 && bytes <= 4096 && bytes == static_cast<int>(bytes);
+      options.fifo = static_cast<int>(bytes);
     } else if (option == "--timeout") {
       ok = ParseNumber(value, options.hostTimeout) && options.hostTimeout > 0 && options.hostTimeout <= 60;
     } else {

@@ -20,6 +20,7 @@ struct SimOptions {
   std::vector<std::pair<char, std::uint16_t>> statusBits;  // address 0: every VELT-1
   int com = 0;               // 0: no link in the ports folder
   bool pace = false;
+  int fifo = 1;              // bytes the host's receive FIFO gathers when paced
   double hostTimeout = 1.5;  // seconds
   bool help = false;
 };

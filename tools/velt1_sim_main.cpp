@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     Announce(line, options.com);
     return line.master();
   };
-  LineServer server(bus, options.pace, options.hostTimeout);
+  LineServer server(bus, options.pace, static_cast<std::size_t>(options.fifo), options.hostTimeout);
   const bool ok = server.run(line.master(), gStop, waitMask, replug);
   link.remove();
   line.close();

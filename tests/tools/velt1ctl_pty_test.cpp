@@ -43,6 +43,17 @@ TEST_F(CtlAgainstSim, ReadsTheIdentification) {
   EXPECT_EQ(ok({"--address", "1", "id"}), "QOR-VELT1-V1.07\n");
 }
 
+// Pacing changes when bytes arrive, never which.
+TEST_F(CtlAgainstSim, PacedLineCarriesTheSameBytes) {
+  for (const char* fifo : {"1", "16"}) {
+    start({"--pace", "--fifo", fifo});
+    EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n") << fifo;
+    EXPECT_EQ(ok({"mem-read", "0", "12"}),
+              "0000: 00 00 00 00 00 00 00 00 00 00 00 00              ............\n") << fifo;
+    sim->terminate();
+  }
+}
+
 TEST_F(CtlAgainstSim, ScanFindsTwoVelt1AndAForeignDevice) {
   start({"--velt1", "1,2", "--foreign", "3"});
   EXPECT_EQ(ok({"scan", "1", "4"}),
