@@ -179,6 +179,21 @@ TEST_F(CtlAgainstSim, ReportsFailuresWithTheirNumberAndMessage) {
   }
 }
 
+// A late reply reaches the port after velt1ctl has given up; the next run's
+// flush throws it away. A dropped line comes back as a new pseudo-terminal
+// behind the same COM number, like an adapter plugged in again.
+TEST_F(CtlAgainstSim, LateReplyAndDroppedLineLeaveTheNextRunClean) {
+  start({"--fault", "IDR:late", "--fault", "Z1R:drop"});
+  const ToolRun late = ctl({"id"});
+  EXPECT_EQ(late.exitCode, 1);
+  EXPECT_EQ(late.err, "Fehler #403012: Keine Antwort vom Gerät\n");
+  const ToolRun dropped = ctl({"get", "anzahlzaehne"});  // the line hangs up under this read
+  EXPECT_EQ(dropped.exitCode, 1);
+  EXPECT_EQ(dropped.err, "Fehler #403208: Keine Antwort vom Gerät\n");
+  EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
+  EXPECT_EQ(ok({"get", "anzahlzaehne"}), "60\n");
+}
+
 TEST_F(CtlAgainstSim, OpensADevicePathAndListsThePorts) {
   start({});
   const std::string path = sim->firstLine().substr(0, sim->firstLine().find(' '));
