@@ -1,0 +1,19 @@
+#include "qt_runtime_fixture_support.h"
+
+#include "app/qt/qt_runtime.h"
+
+namespace rttest {
+
+void RuntimeTest::SetUp() {
+  RegisterCtrlCallback("Test_Ctrl", RecordCtrl);
+  RegisterPanelCallback("Test_Panel", RecordPanel);
+  RegisterMenuCallback("Test_Menu", RecordMenu);
+  qtui::RegisterDefinition(TestDefinition());
+  Events().clear();
+  panel = LoadPanel(0, kFile, TESTPANEL);
+  ASSERT_GT(panel, 0);
+  child = LoadPanel(panel, kFile, CHILD);
+  ASSERT_GT(child, 0);
+}
+
+}  // namespace rttest
