@@ -187,9 +187,13 @@ TEST_F(CtlAgainstSim, LateReplyAndDroppedLineLeaveTheNextRunClean) {
   const ToolRun late = ctl({"id"});
   EXPECT_EQ(late.exitCode, 1);
   EXPECT_EQ(late.err, "Fehler #403012: Keine Antwort vom Gerät\n");
-  const ToolRun dropped = ctl({"get", "anzahlzaehne"});  // the line hangs up under this read
+  // The line hangs up under this read: while the frame drains or while the
+  // driver waits for the acknowledge, whichever the scheduler makes first.
+  const ToolRun dropped = ctl({"get", "anzahlzaehne"});
   EXPECT_EQ(dropped.exitCode, 1);
-  EXPECT_EQ(dropped.err, "Fehler #403208: Keine Antwort vom Gerät\n");
+  EXPECT_TRUE(dropped.err == "Fehler #403208: Keine Antwort vom Gerät\n" ||
+              dropped.err == "Fehler #101204: Fehler beim schreiben auf die serielle Schnittstelle\n")
+      << dropped.err;
   EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
   EXPECT_EQ(ok({"get", "anzahlzaehne"}), "60\n");
 }
