@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,13 +156,6 @@ QWidget* NewRing(int panel, const ui::CtrlDef& def, QWidget* parent) {
   return combo;
 }
 
-QWidget* NewDecoration(QWidget* parent) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameShape(QFrame::Box);
-  frame->setFrameShadow(QFrame::Sunken);
-  return frame;
-}
-
 QTimer* NewTimer(int panel, const ui::CtrlDef& def, QObject* owner) {
   auto* timer = new QTimer(owner);
   timer->setInterval(static_cast<int>(std::llround(std::max(0.001, def.interval) * 1000)));
@@ -213,7 +205,7 @@ ControlRecord BuildControl(int panel, PanelWindow* window, QObject* eventFilter,
     case ui::CtrlKind::Ring: record.widget = NewRing(panel, def, area); break;
     case ui::CtrlKind::PictureRing:
     case ui::CtrlKind::Picture: record.widget = new ImageWidget(def.image, area); break;
-    case ui::CtrlKind::Decoration: record.widget = NewDecoration(area); break;
+    case ui::CtrlKind::Decoration: record.widget = new FrameWidget(area); break;
     case ui::CtrlKind::Timer: record.timer = NewTimer(panel, def, window); break;
   }
   if (!record.widget) return record;

@@ -52,6 +52,15 @@ void ImageWidget::paintEvent(QPaintEvent*) {
   if (!isEnabled()) p.fillRect(rect(), QColor(236, 233, 216, 140));
 }
 
+void FrameWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect outer = rect().adjusted(0, 0, -2, -2);
+  p.setPen(QColor(160, 157, 142));
+  p.drawRect(outer);
+  p.setPen(Qt::white);
+  p.drawRect(outer.translated(1, 1));
+}
+
 QString MnemonicText(const std::string& label) {
   QString text = QString::fromStdString(label);
   text.replace(QLatin1Char('&'), QLatin1String("&&"));

@@ -41,6 +41,15 @@ class ImageWidget : public QWidget {
   int value_ = 0;
 };
 
+// A decoration: an etched frame around related controls.
+class FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(QWidget* parent) : QWidget(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 // "__OK" -> "&OK" (O is the keyboard shortcut); a plain '&' stays visible.
 QString MnemonicText(const std::string& label);
 
