@@ -1,5 +1,6 @@
 #include "sim_options.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -130,6 +131,13 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
   }
   if (options.velt1Addresses.empty() && options.foreignAddresses.empty()) {
     options.velt1Addresses.push_back('1');
+  }
+  for (const auto& [address, bits] : options.statusBits) {
+    if (address != 0 && std::find(options.velt1Addresses.begin(), options.velt1Addresses.end(), address) ==
+                            options.velt1Addresses.end()) {
+      error = std::string("--status: kein VELT-1 an Adresse ") + address;
+      return false;
+    }
   }
   for (char a : options.velt1Addresses) {
     for (char b : options.foreignAddresses) {
