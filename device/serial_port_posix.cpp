@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #if defined(__linux__)
 #include <sys/sysmacros.h>
@@ -136,7 +137,11 @@ class TermiosPort final : public PortBackend {
     return kOk;
   }
 
-  int flushInput() override { return ::tcflush(fd_, TCIFLUSH) == 0 ? kOk : IoError(errno); }
+  int flushInput() override {
+    received_.clear();
+    next_ = 0;
+    return ::tcflush(fd_, TCIFLUSH) == 0 ? kOk : IoError(errno);
+  }
   int flushOutput() override { return ::tcflush(fd_, TCOFLUSH) == 0 ? kOk : IoError(errno); }
 
   int write(const std::uint8_t* data, int count) override {
@@ -165,15 +170,20 @@ class TermiosPort final : public PortBackend {
   }
 
   int readByte(double timeoutSeconds) override {
+    if (next_ < received_.size()) return received_[next_++] & 0x7F;  // a 7-bit line
     const double deadline = MonotonicSeconds() + timeoutSeconds;
     for (;;) {
       // With VMIN = VTIME = 0 read() returns 0 on an empty queue, so ask
       // poll() first; a 0 from a readable device then means a hang-up.
       const int ready = WaitFor(POLLIN, deadline);
       if (ready < 0) return ready;
-      std::uint8_t byte = 0;
-      const ssize_t n = ::read(fd_, &byte, 1);
-      if (n == 1) return byte & 0x7F;  // a 7-bit line: the parity bit is no data
+      // Take everything that has arrived: a reply that came in one piece
+      // then costs one wake-up, not one per byte.
+      received_.resize(kReadChunk);
+      const ssize_t n = ::read(fd_, received_.data(), received_.size());
+      received_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+      next_ = 0;
+      if (n > 0) return received_[next_++] & 0x7F;
       if (n == 0) return kGone;
       if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) return IoError(errno);
     }
@@ -196,8 +206,12 @@ class TermiosPort final : public PortBackend {
     }
   }
 
+  static constexpr std::size_t kReadChunk = 512;  // the input queue's size
+
   int fd_;
   double timeout_ = kDefaultComTime;
+  std::vector<std::uint8_t> received_;  // read from the device, not yet taken
+  std::size_t next_ = 0;
 };
 
 int Configure(int fd, const std::string& path, const LineSettings& settings) {
