@@ -10,12 +10,12 @@ UiLaufzeit::~UiLaufzeit() = default;
 
 bool UiLaufzeit::Starten(int& argc, char** argv) {
   // A host that made the application object itself (a test) has also set up
-  // the runtime and its popup responder; the program makes both here.
-  if (QApplication::instance() == nullptr) {
-    application_ = std::make_unique<QApplication>(argc, argv);
-    qtui::InstallQtRuntime();
-  }
-  if (qobject_cast<QApplication*>(QApplication::instance()) == nullptr) return false;
+  // the runtime, its popup responder and the definition; the program makes
+  // all three here.
+  if (QApplication::instance() != nullptr)
+    return qobject_cast<QApplication*>(QApplication::instance()) != nullptr;
+  application_ = std::make_unique<QApplication>(argc, argv);
+  qtui::InstallQtRuntime();
   qtui::RegisterDefinition(ui::Velt1Gui());
   return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Brings up the Qt user-interface runtime for the program: the application
-// object (unless one exists already, as in tests), the real popup dialogs and
-// the program's user-interface definition.
+// object, the real popup dialogs and the program's user-interface definition.
+// When an application object exists already (a test runs the program
+// in-process), its host has done all of that.
 
 #include <memory>
 

@@ -1,0 +1,123 @@
+#pragma once
+// Helpers of the start-up, window and main-flow tests: a scratch working
+// directory, the runtime with a scripted popup responder, and a script step
+// that acts once the main panel is on screen (inside the event loop).
+
+#include <unistd.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/qt/qt_runtime.h"
+#include "app/qt/qt_runtime_testing.h"
+#include "programs/par_main.h"
+#include "scripted_responder_support.h"
+#include "ui/definition.h"
+
+namespace apptest {
+
+// A fresh temporary directory as the working directory, for one test.
+class WorkingDirectory {
+ public:
+  WorkingDirectory() {
+    previous_ = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "velt1-app-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+    std::filesystem::current_path(path_);
+  }
+  ~WorkingDirectory() {
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  WorkingDirectory(const WorkingDirectory&) = delete;
+  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The Qt runtime with the program's definition, popups answered by a script.
+class Runtime {
+ public:
+  Runtime() {
+    qtui::InstallQtRuntime();
+    qtui::RegisterDefinition(ui::Velt1Gui());
+    responder_.emplace();
+  }
+  uitest::ScriptedResponder& popups() { return **responder_; }
+
+ private:
+  std::optional<uitest::ScopedScriptedResponder> responder_;
+};
+
+// Runs `step` once, from the event loop, as soon as the main panel is shown.
+// The timer belongs to the returned object; keep it until the loop has ended.
+inline std::unique_ptr<QTimer> WhenMainPanelShown(std::function<void()> step) {
+  auto timer = std::make_unique<QTimer>();
+  timer->setInterval(0);
+  QTimer* raw = timer.get();
+  QObject::connect(raw, &QTimer::timeout, [raw, step] {
+    const int main = ParMain_GetMainpanel();
+    if (main <= 0 || !qtui::IsPanelVisible(main)) return;
+    raw->stop();
+    step();
+  });
+  timer->start();
+  return timer;
+}
+
+// The titles of a panel's menu bar, as shown.
+inline std::vector<std::string> MenuTitles(int panel) {
+  std::vector<std::string> titles;
+  QWidget* window = qtui::PanelWidget(panel);
+  auto* bar = window == nullptr ? nullptr : window->findChild<QMenuBar*>();
+  if (bar == nullptr) return titles;
+  for (QAction* action : bar->actions())
+    if (action->isVisible()) titles.push_back(action->text().toStdString());
+  return titles;
+}
+
+struct MenuItem {
+  std::string label;
+  bool checked;
+  bool operator==(const MenuItem&) const = default;
+};
+
+// The items of a panel's "Fenster" menu, as shown.
+inline std::vector<MenuItem> FensterItems(int panel) {
+  std::vector<MenuItem> items;
+  QWidget* window = qtui::PanelWidget(panel);
+  auto* bar = window == nullptr ? nullptr : window->findChild<QMenuBar*>();
+  if (bar == nullptr) return items;
+  for (QAction* action : bar->actions()) {
+    if (action->text() != QStringLiteral("Fenster") || action->menu() == nullptr) continue;
+    for (QAction* item : action->menu()->actions())
+      items.push_back({item->text().toStdString(), item->isChecked()});
+  }
+  return items;
+}
+
+}  // namespace apptest

@@ -1,0 +1,65 @@
+// The whole program, start to end, as `velt1-steuerung` runs it: started in a
+// working directory, quit through "Datei"/"Beenden" once the main panel is up.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/funktionen.h"
+#include "app/velt1steuerung_main.h"
+#include "app_test_support.h"
+#include "programs/par_main.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs the program until the script chooses "Beenden"; its exit code.
+int RunUntilBeenden() {
+  char name[] = "velt1-steuerung";
+  char* argv[] = {name, nullptr};
+  auto script = apptest::WhenMainPanelShown(
+      [] { qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"}); });
+  return Velt1Steuerung_Main(1, argv);
+}
+
+TEST(MainFlow, FirstStartWritesTheConfigurationFileIntoTheWorkingDirectory) {
+  apptest::WorkingDirectory directory;
+  apptest::Runtime runtime;
+  ASSERT_FALSE(fs::exists(directory.path() / INI_DATEINAME));
+
+  EXPECT_EQ(RunUntilBeenden(), 0);
+
+  ASSERT_EQ(runtime.popups().shown().size(), 1u);
+  EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #802285");
+  EXPECT_TRUE(fs::is_regular_file(directory.path() / INI_DATEINAME));
+}
+
+TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
+  apptest::Runtime runtime;
+  apptest::WorkingDirectory first;
+  EXPECT_EQ(RunUntilBeenden(), 0);
+  ASSERT_TRUE(fs::exists(first.path() / INI_DATEINAME));
+  apptest::WriteFile(first.path() / INI_DATEINAME, "; erster Ordner\r\n");
+
+  {
+    // Started elsewhere: no file there yet, so the box shows again and the
+    // file is written there; the first folder's file is not touched.
+    apptest::WorkingDirectory second;
+    runtime.popups().clear();
+    EXPECT_EQ(RunUntilBeenden(), 0);
+    ASSERT_EQ(runtime.popups().shown().size(), 1u);
+    EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #802285");
+    EXPECT_TRUE(fs::is_regular_file(second.path() / INI_DATEINAME));
+    EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), "; erster Ordner\r\n");
+  }
+
+  // Back in the first folder the file is found and read: no box, and it is
+  // written anew at the end.
+  runtime.popups().clear();
+  EXPECT_EQ(RunUntilBeenden(), 0);
+  EXPECT_TRUE(runtime.popups().shown().empty());
+  EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), "");
+}
+
+}  // namespace
