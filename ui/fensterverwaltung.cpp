@@ -54,20 +54,22 @@ void Fenster_MenueintraegeErstellen() {
 
 void Fenster_SwitchPanels(int from, int to) {
   int zoom = VAL_NO_ZOOM, top = 0, left = 0, width = 0, height = 0;
-  GetPanelAttribute(from, ATTR_WINDOW_ZOOM, &zoom);
-  GetPanelAttribute(from, ATTR_TOP, &top);
-  GetPanelAttribute(from, ATTR_LEFT, &left);
-  GetPanelAttribute(from, ATTR_WIDTH, &width);
-  GetPanelAttribute(from, ATTR_HEIGHT, &height);
+  // A panel that cannot be read (none has the focus) passes nothing on,
+  // rather than a size of zero.
+  const bool known = GetPanelAttribute(from, ATTR_WINDOW_ZOOM, &zoom) >= 0 &&
+                     GetPanelAttribute(from, ATTR_TOP, &top) >= 0 &&
+                     GetPanelAttribute(from, ATTR_LEFT, &left) >= 0 &&
+                     GetPanelAttribute(from, ATTR_WIDTH, &width) >= 0 &&
+                     GetPanelAttribute(from, ATTR_HEIGHT, &height) >= 0;
   HidePanel(from);
-  if (zoom == VAL_NO_ZOOM) {
+  if (known && zoom == VAL_NO_ZOOM) {
     SetPanelAttribute(to, ATTR_TOP, top);
     SetPanelAttribute(to, ATTR_LEFT, left);
     SetPanelAttribute(to, ATTR_WIDTH, width);
     SetPanelAttribute(to, ATTR_HEIGHT, height);
   }
   DisplayPanel(to);
-  if (zoom == VAL_MAXIMIZE) SetPanelAttribute(to, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
+  if (known && zoom == VAL_MAXIMIZE) SetPanelAttribute(to, ATTR_WINDOW_ZOOM, VAL_MAXIMIZE);
 }
 
 void MenuCallback_Fenster(int menuBar, int menuItem, void*, int panel) {

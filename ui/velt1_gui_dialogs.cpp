@@ -63,7 +63,7 @@ PanelDef KalibPanel() {
       TextMessage(KALIBPANEL_TEXTMSG_3, "TEXTMSG_3",
                   "Die Kalibrierung ist gültig für das aktuelle Programm\n"
                   "im aktuellen Meßbereich.",
-                  {258, 8, 359, 40}),
+                  {258, 16, 343, 40}),
   };
   return p;
 }

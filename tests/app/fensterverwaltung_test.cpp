@@ -122,6 +122,14 @@ TEST_F(Fensterverwaltung, ChoosingTheOwnEntryDoesNothing) {
   EXPECT_FALSE(qtui::IsPanelVisible(gStatusPanel));
 }
 
+TEST_F(Fensterverwaltung, SwitchFromNoPanelKeepsTheNewPanelsGeometry) {
+  const Geometry own{40, 30, 760, 510};
+  SetGeometry(gStatusPanel, own);
+  Fenster_SwitchPanels(0, gStatusPanel);
+  EXPECT_TRUE(qtui::IsPanelVisible(gStatusPanel));
+  EXPECT_EQ(GetGeometry(gStatusPanel), own);
+}
+
 TEST_F(Fensterverwaltung, BackButtonsReturnToTheMainPanel) {
   struct Row {
     const char* name;
