@@ -52,7 +52,8 @@ void ShowWindow(PanelRecord& record) {
     default: break;
   }
   window->show();
-  window->raise();
+  // The offscreen platform has no stacking order and warns about raising.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
   window->activateWindow();
   NoteActivated(record.handle);
 }
