@@ -1,5 +1,6 @@
 #include "ui/fensterverwaltung.h"
 
+#include <algorithm>
 #include <array>
 
 #include "ui/runtime.h"
@@ -16,6 +17,15 @@ std::array<Fenster, MAX_FENSTER> gFenster;
 int gFensterAnzahl = 0;
 int gHauptpanel = 0;
 
+// The name cut to MAX_FENSTERNAME bytes, never inside a UTF-8 character.
+std::string Gekuerzt(const std::string& name) {
+  std::size_t length = std::min<std::size_t>(name.size(), MAX_FENSTERNAME);
+  while (length > 0 && length < name.size() &&
+         (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
+    --length;
+  return name.substr(0, length);
+}
+
 }  // namespace
 
 void Fenster_Initialisieren() { gFensterAnzahl = 0; }
@@ -30,7 +40,7 @@ int Fenster_PanelZurListeHinzufuegen(int panel, const std::string& name, int men
   if (gFensterAnzahl >= MAX_FENSTER) return -1;
   Fenster& entry = gFenster[static_cast<std::size_t>(gFensterAnzahl++)];
   entry.panel = panel;
-  entry.name = name.substr(0, MAX_FENSTERNAME);
+  entry.name = Gekuerzt(name);
   entry.menu = menu;
   return 0;
 }

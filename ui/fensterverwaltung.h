@@ -13,7 +13,7 @@ void Fenster_Initialisieren();
 void Fenster_HauptpanelSet(int panel);
 int Fenster_MainpanelGet();
 // Appends an entry; menu is the ID of the panel's own "Fenster" menu, 0 for
-// none. A name longer than MAX_FENSTERNAME is cut. Returns 0, or -1 when the
+// none. A name longer than MAX_FENSTERNAME bytes is cut (at a character boundary). Returns 0, or -1 when the
 // list is full (the entry is not stored).
 int Fenster_PanelZurListeHinzufuegen(int panel, const std::string& name, int menu);
 // Fills the "Fenster" menu of every listed panel that has one.

@@ -182,9 +182,14 @@ TEST_F(Fensterverwaltung, ListKeepsToItsCapacity) {
   Fenster_Initialisieren();
   Fenster_PanelZurListeHinzufuegen(main, longName, MENUMAIN_FENSTER);
   Fenster_PanelZurListeHinzufuegen(com, "Com", 0);
+  // 48 bytes and an "ä" of two: the cut keeps the character whole.
+  const std::string umlaut = std::string(MAX_FENSTERNAME - 1, 'y') + "ä";
+  Fenster_PanelZurListeHinzufuegen(com, umlaut, 0);
   Fenster_MenueintraegeErstellen();
   EXPECT_EQ(apptest::FensterItems(main),
-            (std::vector<MenuItem>{{std::string(MAX_FENSTERNAME, 'x'), true}, {"Com", false}}));
+            (std::vector<MenuItem>{{std::string(MAX_FENSTERNAME, 'x'), true},
+                                   {"Com", false},
+                                   {std::string(MAX_FENSTERNAME - 1, 'y'), false}}));
   EXPECT_TRUE(apptest::FensterItems(com).empty());
   DiscardPanel(com);
   DiscardPanel(main);
