@@ -26,7 +26,8 @@ done
 echo "run: simulator on COM $com ($(head -n1 "$sim_out"))"
 
 ini=$run_dir/velt1Steuerung.ini
-[ -f "$ini" ] || printf '[com]\r\nadresse = 49\r\ncom = %d\r\nlcom = 0\r\n\r\n' "$com" >"$ini"
+# Name the simulator's port unless the file already names one.
+grep -qi '^com *=' "$ini" 2>/dev/null || printf '[com]\r\nadresse = 49\r\ncom = %d\r\nlcom = 0\r\n\r\n' "$com" >"$ini"
 
 cd "$run_dir"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" = "" ]; then
