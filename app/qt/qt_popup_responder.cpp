@@ -81,9 +81,9 @@ int QtPopupResponder::fileSelectPopup(const ui::FileSelectRequest& request, std:
                                      ? QDir::currentPath()
                                      : QString::fromStdString(request.defaultDirectory);
   QStringList patterns = Patterns(request.fileTypeList);
-  const QString spec = QString::fromStdString(request.defaultFileSpec);
-  const bool specIsPattern = spec.contains(QLatin1Char('*')) || spec.contains(QLatin1Char('?'));
-  if (specIsPattern && !patterns.contains(spec)) patterns.prepend(spec);
+  const QString defaultName = QString::fromStdString(request.defaultFileSpec);
+  const bool defaultIsPattern = defaultName.contains(QLatin1Char('*')) || defaultName.contains(QLatin1Char('?'));
+  if (defaultIsPattern && !patterns.contains(defaultName)) patterns.prepend(defaultName);
 
   QFileDialog dialog(DialogParent(), QString::fromStdString(request.title), startDirectory);
   dialog.setAcceptMode(request.buttonLabel == VAL_SAVE_BUTTON ? QFileDialog::AcceptSave
@@ -94,8 +94,8 @@ int QtPopupResponder::fileSelectPopup(const ui::FileSelectRequest& request, std:
   for (const QString& pattern : patterns) filters << QStringLiteral("%1 (%1)").arg(pattern);
   if (!request.restrictExtension || filters.isEmpty()) filters << QStringLiteral("Alle Dateien (*)");
   dialog.setNameFilters(filters);
-  if (specIsPattern) dialog.selectNameFilter(QStringLiteral("%1 (%1)").arg(spec));
-  if (!spec.isEmpty() && !specIsPattern) dialog.selectFile(spec);
+  if (defaultIsPattern) dialog.selectNameFilter(QStringLiteral("%1 (%1)").arg(defaultName));
+  if (!defaultName.isEmpty() && !defaultIsPattern) dialog.selectFile(defaultName);
   QString suffix;
   if (!patterns.isEmpty() && patterns.first().startsWith(QLatin1String("*.")))
     suffix = patterns.first().mid(2);
