@@ -35,10 +35,11 @@ int QORVELT1_IDLesen(int port, char adresse, char* id) {
   std::string antwort;
   if (!AntwortLesen(port, kAntwortMax, antwort)) return Code(-404, 14);
 
-  // '#', the address sent, a word up to the first white-space byte, and that byte is CR.
+  // '#', the address sent, a word up to the first white-space byte, and that
+  // byte is CR. The reply is text: a NUL ends it, so no CR follows the word.
   if (antwort.size() < 2 || antwort[0] != '#' || antwort[1] != adresse) return Code(-404, 15);
   std::size_t ende = 2;
-  while (ende < antwort.size() && !IstLeerzeichen(antwort[ende])) ++ende;
+  while (ende < antwort.size() && antwort[ende] != '\0' && !IstLeerzeichen(antwort[ende])) ++ende;
   const std::size_t laenge = ende - 2;
   if (laenge == 0 || laenge > kIdMax || ende >= antwort.size() || antwort[ende] != kCr) {
     return Code(-404, 15);

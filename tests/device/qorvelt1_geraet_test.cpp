@@ -31,7 +31,8 @@ TEST(Qorvelt1IdLesen, FramesRepliesAndCodes) {
       {'1', ACK + "X1QOR-VELT1\r", -404015, ""},
       {'1', ACK + "#1QOR-VELT1 \r", -404015, ""},
       {'1', ACK + "#1\r", -404015, ""},
-      {'1', ACK + "#1" + id26 + "JJJ", -404015, ""},  // 29 bytes without CR
+      {'1', ACK + std::string("#1QOR\0XY\r", 9), -404015, ""},  // the text ends at the NUL
+      {'1', ACK + "#1" + id26 + "JJJ", -404015, ""},  // cut after 29 bytes, no CR
       {'1', ACK, -404014, ""},
       {'1', ACK + "#1QOR", -404014, ""},
   };
