@@ -73,6 +73,8 @@ void Fenster_SwitchPanels(int from, int to) {
                      GetPanelAttribute(from, ATTR_HEIGHT, &height) >= 0;
   HidePanel(from);
   if (known && zoom == VAL_NO_ZOOM) {
+    // A panel maximised on an earlier visit takes the old one's place too.
+    SetPanelAttribute(to, ATTR_WINDOW_ZOOM, VAL_NO_ZOOM);
     SetPanelAttribute(to, ATTR_TOP, top);
     SetPanelAttribute(to, ATTR_LEFT, left);
     SetPanelAttribute(to, ATTR_WIDTH, width);

@@ -80,13 +80,17 @@ TEST_F(Fensterverwaltung, SwitchingByMenuKeepsPlaceAndSizeOrMaximises) {
     const char* item;
     int* to;
     int fromZoom;
+    int toZoom;  // the new panel's own state from an earlier visit
   };
   const Row rows[] = {
-      {"main to status", &gMainPanel, "Status", &gStatusPanel, VAL_NO_ZOOM},
-      {"main to COM, maximised", &gMainPanel, "Com", &gComPanel, VAL_MAXIMIZE},
-      {"main to status, minimised", &gMainPanel, "Status", &gStatusPanel, VAL_MINIMIZE},
-      {"COM to main", &gComPanel, "Hauptfenster", &gMainPanel, VAL_NO_ZOOM},
-      {"status to COM, maximised", &gStatusPanel, "Com", &gComPanel, VAL_MAXIMIZE},
+      {"main to status", &gMainPanel, "Status", &gStatusPanel, VAL_NO_ZOOM, VAL_NO_ZOOM},
+      {"main to COM, maximised", &gMainPanel, "Com", &gComPanel, VAL_MAXIMIZE, VAL_NO_ZOOM},
+      {"main to status, minimised", &gMainPanel, "Status", &gStatusPanel, VAL_MINIMIZE,
+       VAL_NO_ZOOM},
+      {"COM to main", &gComPanel, "Hauptfenster", &gMainPanel, VAL_NO_ZOOM, VAL_NO_ZOOM},
+      {"status to COM, maximised", &gStatusPanel, "Com", &gComPanel, VAL_MAXIMIZE, VAL_NO_ZOOM},
+      {"COM to main, main was maximised", &gComPanel, "Hauptfenster", &gMainPanel, VAL_NO_ZOOM,
+       VAL_MAXIMIZE},
   };
   const Geometry placed{120, 140, 760, 510};
   const Geometry own{40, 30, 760, 510};
@@ -97,6 +101,7 @@ TEST_F(Fensterverwaltung, SwitchingByMenuKeepsPlaceAndSizeOrMaximises) {
       SetPanelAttribute(panel, ATTR_WINDOW_ZOOM, VAL_NO_ZOOM);
     }
     SetGeometry(*row.to, own);
+    SetPanelAttribute(*row.to, ATTR_WINDOW_ZOOM, row.toZoom);
     SetGeometry(*row.from, placed);
     DisplayPanel(*row.from);
     SetPanelAttribute(*row.from, ATTR_WINDOW_ZOOM, row.fromZoom);
@@ -104,7 +109,7 @@ TEST_F(Fensterverwaltung, SwitchingByMenuKeepsPlaceAndSizeOrMaximises) {
     ASSERT_EQ(qtui::UserChooseMenuItem(*row.from, {"Fenster", row.item}), 0);
     EXPECT_FALSE(qtui::IsPanelVisible(*row.from));
     EXPECT_TRUE(qtui::IsPanelVisible(*row.to));
-    EXPECT_EQ(Zoom(*row.to), row.fromZoom == VAL_MAXIMIZE ? VAL_MAXIMIZE : VAL_NO_ZOOM);
+    EXPECT_EQ(Zoom(*row.to), row.fromZoom == VAL_MINIMIZE ? row.toZoom : row.fromZoom);
     if (row.fromZoom == VAL_NO_ZOOM) {
       EXPECT_EQ(GetGeometry(*row.to), placed);
     }
