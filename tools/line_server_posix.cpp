@@ -47,26 +47,45 @@ void LineServer::queue(Outgoing outgoing) {
   outgoing_.insert(at, outgoing);
 }
 
+void LineServer::releaseDeferred(Clock::time_point now) {
+  std::vector<Deferred> due;
+  for (auto it = deferred_.begin(); it != deferred_.end();) {
+    if (it->start <= now) {
+      due.push_back(std::move(*it));
+      it = deferred_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (const Deferred& d : due) schedule(d.emissions, d.start);
+}
+
 void LineServer::schedule(const std::vector<sim::Emission>& emissions, Clock::time_point readyAt) {
   Clock::time_point cursor = readyAt;
-  for (const auto& emission : emissions) {
+  for (auto emission = emissions.begin(); emission != emissions.end(); ++emission) {
     Clock::time_point start = cursor;
-    switch (emission.when) {
+    switch (emission->when) {
       case sim::Emission::When::Now: break;
-      case sim::Emission::When::After: start += Seconds(emission.delaySeconds); break;
+      case sim::Emission::When::After: start += Seconds(emission->delaySeconds); break;
       case sim::Emission::When::AfterHostTimeout: start += Seconds(hostTimeout_) + kLateMargin; break;
       case sim::Emission::When::DropLine: queue({start, 0, true}); return;
+    }
+    if (pace_ && start > cursor) {
+      std::vector<sim::Emission> rest(emission, emissions.end());
+      rest.front().when = sim::Emission::When::Now;
+      deferred_.push_back({start, std::move(rest)});
+      return;
     }
     // Paced, a byte is written when its last bit would have arrived; with a
     // receive FIFO, the bytes of one chunk go together when its last has.
     std::vector<Clock::time_point> arrivals;
-    for (std::size_t i = 0; i < emission.bytes.size(); ++i) {
+    for (std::size_t i = 0; i < emission->bytes.size(); ++i) {
       cursor = pace_ ? toHost_.nextCharacter(start) : start;
       arrivals.push_back(cursor);
     }
     for (std::size_t i = 0; i < arrivals.size(); ++i) {
       const std::size_t chunkEnd = std::min(arrivals.size(), (i / fifoBytes_ + 1) * fifoBytes_);
-      queue({arrivals[chunkEnd - 1], static_cast<std::uint8_t>(emission.bytes[i]), false});
+      queue({arrivals[chunkEnd - 1], static_cast<std::uint8_t>(emission->bytes[i]), false});
     }
   }
 }
@@ -92,11 +111,13 @@ bool LineServer::run(int master, const volatile std::sig_atomic_t& stop, const s
   while (!stop) {
     auto now = Clock::now();
     deliverDue(now);
+    releaseDeferred(now);
     bool dropNow = false;
     const bool writable = writeDue(master, now, dropNow);
     if (dropNow) {
       incoming_.clear();
       outgoing_.clear();
+      deferred_.clear();
       master = replug();
       if (master < 0) return false;
       continue;
@@ -107,6 +128,7 @@ bool LineServer::run(int master, const volatile std::sig_atomic_t& stop, const s
     std::optional<Clock::time_point> next;
     if (!incoming_.empty()) next = incoming_.front().at;
     if (!outgoing_.empty() && writable) next = next ? std::min(*next, outgoing_.front().due) : outgoing_.front().due;
+    for (const Deferred& d : deferred_) next = next ? std::min(*next, d.start) : d.start;
     if (next) {
       const auto left = std::max(Clock::duration::zero(), *next - Clock::now());
       const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();

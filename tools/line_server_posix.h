@@ -44,7 +44,16 @@ class LineServer {
     bool drop;  // the line goes away here
   };
 
+  // Emissions that begin later than the line would be free: paced, they are
+  // put on the line only when their time has come, so that the answer to a
+  // command sent meanwhile is not held up behind them.
+  struct Deferred {
+    Clock::time_point start;
+    std::vector<sim::Emission> emissions;
+  };
+
   void readHost(int master);
+  void releaseDeferred(Clock::time_point now);
   void deliverDue(Clock::time_point now);
   void schedule(const std::vector<sim::Emission>& emissions, Clock::time_point readyAt);
   void queue(Outgoing outgoing);
@@ -59,4 +68,5 @@ class LineServer {
   sim::LinePacer toHost_;
   std::deque<Incoming> incoming_;
   std::deque<Outgoing> outgoing_;
+  std::vector<Deferred> deferred_;
 };

@@ -118,9 +118,9 @@ SimProcess::SimProcess(const std::vector<std::string>& arguments, const std::str
   if (const auto end = firstLine_.find('\n'); end != std::string::npos) firstLine_.resize(end);
 }
 
-int SimProcess::terminate(std::string* err) {
+int SimProcess::terminate(std::string* err, int signal) {
   if (pid_ < 0) return -1;
-  ::kill(pid_, SIGTERM);
+  ::kill(pid_, signal);
   std::string out;
   std::string errText;
   Drain(outFd_, errFd_, out, errText, 5000);
@@ -136,7 +136,7 @@ int SimProcess::terminate(std::string* err) {
   ::close(errFd_);
   pid_ = -1;
   if (err) *err = errText;
-  return status == -1 ? -1 : ExitCode(status);
+  return status == -1 || WIFSIGNALED(status) ? -1 : ExitCode(status);
 }
 
 SimProcess::~SimProcess() {

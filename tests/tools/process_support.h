@@ -34,8 +34,9 @@ class SimProcess {
   SimProcess(const std::vector<std::string>& arguments, const std::string& portsFolder);
   ~SimProcess();
   const std::string& firstLine() const { return firstLine_; }
-  // SIGTERM, then the exit status (-1 when it had to be killed) and its stderr.
-  int terminate(std::string* err = nullptr);
+  // Sends the signal (SIGTERM unless told), then the exit status (-1 when it
+  // had to be killed or died of the signal) and its stderr.
+  int terminate(std::string* err = nullptr, int signal = 15 /* SIGTERM */);
 
  private:
   pid_t pid_ = -1;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <regex>
 
@@ -198,6 +199,25 @@ TEST_F(CtlAgainstSim, LateReplyAndDroppedLineLeaveTheNextRunClean) {
   EXPECT_EQ(ok({"get", "anzahlzaehne"}), "60\n");
 }
 
+// Paced, a reply that comes after the host's time-out must not hold up the
+// answer to the next command; that command's flush throws the old reply away.
+TEST_F(CtlAgainstSim, PacedLateReplyDoesNotHoldUpTheNextAnswer) {
+  start({"--pace", "--fault", "Z1R:late", "--fault", "M1R:gap"});
+  const struct {
+    const char* keyword;
+    int exitCode;
+    const char* out;
+  } reads[] = {
+      {"anzahlzaehne", 1, ""},  {"sensorkanaele", 0, "2\n"},
+      {"pruefspannungsquelle", 1, ""}, {"toleranzphase", 0, "10\n"},
+  };
+  for (const auto& read : reads) {
+    const ToolRun run = ctl({"get", read.keyword});
+    EXPECT_EQ(run.exitCode, read.exitCode) << read.keyword << ": " << run.err;
+    EXPECT_EQ(run.out, read.out) << read.keyword;
+  }
+}
+
 TEST_F(CtlAgainstSim, OpensADevicePathAndListsThePorts) {
   start({});
   const std::string path = sim->firstLine().substr(0, sim->firstLine().find(' '));
@@ -236,6 +256,20 @@ TEST_F(CtlAgainstSim, SimulatorShutsDownCleanlyAndLeavesNoLink) {
   EXPECT_EQ(sim->terminate(&err), 0);
   EXPECT_EQ(err, "velt1-sim: 2 Frames empfangen\n");
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+}
+
+// Closing the terminal ends the simulator as cleanly as Ctrl-C; one that was
+// killed leaves its link behind, and the next one takes the COM number over.
+TEST_F(CtlAgainstSim, SimulatorCleansUpAfterHangUpAndAfterAKilledOne) {
+  const auto link = std::filesystem::path(ports.path()) / "COM20";
+  start({});
+  EXPECT_EQ(sim->terminate(nullptr, SIGHUP), 0);
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+  start({});
+  EXPECT_EQ(sim->terminate(nullptr, SIGKILL), -1);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  start({});
+  EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
 }
 
 TEST_F(CtlAgainstSim, SimulatorRefusesATakenComNumber) {
