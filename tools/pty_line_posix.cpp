@@ -56,11 +56,15 @@ bool ComLink::create(int com, const std::string& target, std::string& error) {
   fs::create_directories(folder, ec);
   const fs::path path = folder / ("COM" + std::to_string(com));
   if (fs::is_symlink(fs::symlink_status(path, ec))) {
-    if (fs::exists(path, ec)) {
-      error = path.string() + " zeigt schon auf " + fs::read_symlink(path, ec).string();
+    // A link to a device that is gone, or to the pseudo-terminal we hold
+    // ourselves (the kernel hands out the lowest free number again), was
+    // left behind by a simulator that was killed.
+    const fs::path points = fs::read_symlink(path, ec);
+    if (fs::exists(path, ec) && points != fs::path(target)) {
+      error = path.string() + " zeigt schon auf " + points.string();
       return false;
     }
-    fs::remove(path, ec);  // left behind by a simulator that was killed
+    fs::remove(path, ec);
   } else if (fs::exists(fs::symlink_status(path, ec))) {
     error = path.string() + " gibt es schon";
     return false;

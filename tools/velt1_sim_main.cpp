@@ -53,13 +53,16 @@ int main(int argc, char** argv) {
   sigemptyset(&blocked);
   sigaddset(&blocked, SIGINT);
   sigaddset(&blocked, SIGTERM);
+  sigaddset(&blocked, SIGHUP);
   sigprocmask(SIG_BLOCK, &blocked, &waitMask);
   sigdelset(&waitMask, SIGINT);
   sigdelset(&waitMask, SIGTERM);
+  sigdelset(&waitMask, SIGHUP);
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);  // the terminal it ran in was closed
   signal(SIGPIPE, SIG_IGN);
 #ifdef __linux__
   // Paced bytes are due every 1.04 ms; the default timer slack of 50 µs
