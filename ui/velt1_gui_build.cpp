@@ -19,6 +19,25 @@ CtrlDef Base(int id, const std::string& constant, CtrlKind kind, Rect rect, Labe
 
 }  // namespace
 
+PanelDef Panel(int id, const std::string& constant, const std::string& title, int height,
+               int width) {
+  PanelDef p;
+  p.id = id;
+  p.constant = constant;
+  p.title = title;
+  p.height = height;
+  p.width = width;
+  return p;
+}
+
+PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
+                       int menuBar) {
+  PanelDef p = Panel(id, constant, title, 510, 760);
+  p.callback = "Callback_Panels";
+  p.menuBar = menuBar;
+  return p;
+}
+
 CtrlDef CommandButton(int id, const std::string& constant, const std::string& label, Rect rect,
                       const std::string& callback) {
   CtrlDef c = Base(id, constant, CtrlKind::CommandButton, rect, LabelPos::None);

@@ -19,6 +19,13 @@ inline constexpr Rect kStripFehlerString{458, 312, 432, 24};
 // The "Zurück zum Hauptfenster" button of the COM and status panels.
 inline constexpr Rect kBackButton{400, 544, 200, 28};
 
+// A panel with no controls yet: a dialog, or one of the three top-level panels,
+// which share their size, the panel callback and a menu bar of their own.
+PanelDef Panel(int id, const std::string& constant, const std::string& title, int height,
+               int width);
+PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
+                       int menuBar);
+
 CtrlDef CommandButton(int id, const std::string& constant, const std::string& label, Rect rect,
                       const std::string& callback = "");
 CtrlDef PictureButton(int id, const std::string& constant, Image image, Rect rect,

@@ -11,14 +11,7 @@
 namespace ui::gui {
 
 PanelDef ComPanel() {
-  PanelDef p;
-  p.id = COMPANEL;
-  p.constant = "COMPANEL";
-  p.title = "COM-Einstellungen";
-  p.height = 510;
-  p.width = 760;
-  p.callback = "Callback_Panels";
-  p.menuBar = MENUCOM;
+  PanelDef p = TopLevelPanel(COMPANEL, "COMPANEL", "COM-Einstellungen", MENUCOM);
 
   std::vector<RingItem> addresses;
   for (char c = '1'; c <= '9'; ++c)
@@ -50,14 +43,7 @@ PanelDef ComPanel() {
 }
 
 PanelDef StatusPanel() {
-  PanelDef p;
-  p.id = STATUSPNL;
-  p.constant = "STATUSPNL";
-  p.title = "Status";
-  p.height = 510;
-  p.width = 760;
-  p.callback = "Callback_Panels";
-  p.menuBar = MENUSTATUS;
+  PanelDef p = TopLevelPanel(STATUSPNL, "STATUSPNL", "Status", MENUSTATUS);
   // The status LEDs stand in the order of their bits; "on" in the
   // definition, cleared when the panel is loaded.
   p.controls = {

@@ -8,12 +8,7 @@
 namespace ui::gui {
 
 PanelDef InfoPanel() {
-  PanelDef p;
-  p.id = INFOPANEL;
-  p.constant = "INFOPANEL";
-  p.title = "Info";
-  p.height = 275;
-  p.width = 375;
+  PanelDef p = Panel(INFOPANEL, "INFOPANEL", "Info", 275, 375);
   p.controls = {
       Picture(INFOPANEL_PICTURE, "PICTURE", Image::Wordmark, {12, 16, 176, 36}),
       CommandButton(INFOPANEL_OK, "OK", "__OK", {236, 283, 76, 28}, "Callback_Info_Button_Ok"),
@@ -35,12 +30,7 @@ PanelDef InfoPanel() {
 
 PanelDef KalibPanel() {
   constexpr const char* kButtons = "Callback_Kalib_Buttons";
-  PanelDef p;
-  p.id = KALIBPANEL;
-  p.constant = "KALIBPANEL";
-  p.title = "Kalibrierung";
-  p.height = 398;
-  p.width = 375;
+  PanelDef p = Panel(KALIBPANEL, "KALIBPANEL", "Kalibrierung", 398, 375);
   auto current = [](int id, const char* constant, const char* label, int top, double initial,
                     double increment, int precision) {
     return Numeric(id, constant, label, {top, 232, 120, 24}, LabelPos::Left, ValueType::Double,
@@ -69,12 +59,7 @@ PanelDef KalibPanel() {
 }
 
 PanelDef RenamePanel() {
-  PanelDef p;
-  p.id = RENAMEPNL;
-  p.constant = "RENAMEPNL";
-  p.title = "Umbenennen";
-  p.height = 106;
-  p.width = 371;
+  PanelDef p = Panel(RENAMEPNL, "RENAMEPNL", "Umbenennen", 106, 371);
   p.controls = {
       StringCtrl(RENAMEPNL_STRING, "STRING", "", {20, 16, 339, 24}, LabelPos::None),
       CommandButton(RENAMEPNL_ABBRUCH, "ABBRUCH", "Abbruch", {62, 175, 88, 28}),

@@ -24,14 +24,7 @@ CtrlDef Parameter(int id, const char* constant, const char* label, int row, doub
 }  // namespace
 
 PanelDef MainPanel() {
-  PanelDef p;
-  p.id = MAINPANEL;
-  p.constant = "MAINPANEL";
-  p.title = "Gerät Steuerung";
-  p.height = 510;
-  p.width = 760;
-  p.callback = "Callback_Panels";
-  p.menuBar = MENUMAIN;
+  PanelDef p = TopLevelPanel(MAINPANEL, "MAINPANEL", "Gerät Steuerung", MENUMAIN);
   p.controls = {
       PictureButton(MAINPANEL_LADEN, "LADEN", Image::LoadFile, {16, 16, 40, 40}, kButtons),
       PictureButton(MAINPANEL_SPEICHERN, "SPEICHERN", Image::SaveFile, {16, 64, 40, 40},
