@@ -246,6 +246,13 @@ bool IsRing(const ControlRecord& control) {
   return control.def.kind == ui::CtrlKind::Ring || control.def.kind == ui::CtrlKind::PictureRing;
 }
 
+int ItemIndexOf(const ControlRecord& ring, double value) {
+  const auto& items = ring.def.items;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].value == value) return static_cast<int>(i);
+  return -1;
+}
+
 bool HasNumber(const ControlRecord& control) {
   switch (control.def.kind) {
     case ui::CtrlKind::Numeric:

@@ -31,6 +31,8 @@ void ShowLabel(ControlRecord& control);
 void PlaceLabel(ControlRecord& control);
 
 bool IsRing(const ControlRecord& control);
+// Rings: the index of the first item with this value, or -1.
+int ItemIndexOf(const ControlRecord& ring, double value);
 bool HasNumber(const ControlRecord& control);  // numerics, LEDs, toggles, rings
 bool HasText(const ControlRecord& control);    // strings, text messages
 

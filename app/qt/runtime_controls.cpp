@@ -24,11 +24,9 @@ int SetNumber(int panel, int control, double value) {
   ControlRecord* record = FindControlRecord(panel, control, &error);
   if (!record) return error;
   if (IsRing(*record)) {
-    const auto& items = record->def.items;
-    auto found = std::find_if(items.begin(), items.end(),
-                              [value](const ui::RingItem& item) { return item.value == value; });
-    if (found == items.end()) return UIE_BAD_INDEX;
-    ShowIndex(*record, static_cast<int>(found - items.begin()));
+    const int index = ItemIndexOf(*record, value);
+    if (index < 0) return UIE_BAD_INDEX;
+    ShowIndex(*record, index);
     return 0;
   }
   if (!HasNumber(*record)) return UIE_BAD_ATTRIBUTE;

@@ -55,11 +55,8 @@ int IndexOf(int panel, int control, int* index, double value) {
   ControlRecord* ring = FindRing(panel, control, &error);
   if (!ring) return error;
   if (!index) return UIE_BAD_ATTRIBUTE;
-  const auto& items = ring->def.items;
-  auto found = std::find_if(items.begin(), items.end(),
-                            [value](const ui::RingItem& item) { return item.value == value; });
-  *index = found == items.end() ? -1 : static_cast<int>(found - items.begin());
-  return found == items.end() ? UIE_BAD_INDEX : 0;
+  *index = ItemIndexOf(*ring, value);
+  return *index < 0 ? UIE_BAD_INDEX : 0;
 }
 
 int ValueAt(int panel, int control, int index, double* value) {

@@ -123,10 +123,8 @@ int UserCommitValue(int panel, int control, double value) {
   ControlRecord* record = Operable(panel, control, &error);
   if (!record) return error;
   if (IsRing(*record)) {
-    const auto& items = record->def.items;
-    for (std::size_t i = 0; i < items.size(); ++i)
-      if (items[i].value == value) return CommitIndex(*record, panel, control, static_cast<int>(i));
-    return UIE_BAD_INDEX;
+    const int index = ItemIndexOf(*record, value);
+    return index < 0 ? UIE_BAD_INDEX : CommitIndex(*record, panel, control, index);
   }
   QWidget* widget = record->widget;
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
