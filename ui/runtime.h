@@ -69,6 +69,7 @@ enum {
   ATTR_CONSTANT_NAME = 15,     // text, read only: "PROGRAMMLISTE"
   ATTR_CTRL_KIND = 16,         // int ui::CtrlKind, read only
   ATTR_DATA_TYPE = 17,         // int ui::ValueType, read only
+  ATTR_TOOLTIP_TEXT = 18,      // text shown when the pointer rests on the control
   // panels
   ATTR_TITLE = 30,             // text
   ATTR_TOP = 31,               // int pixels

@@ -261,6 +261,10 @@ int SetCtrlAttribute(int panel, int control, int attribute, const std::string& v
       (attribute == ATTR_ON_TEXT ? def.onText : def.text) = value;
       qtui::ShowToggleText(*record);
       return 0;
+    case ATTR_TOOLTIP_TEXT:
+      if (!record->widget) return UIE_BAD_ATTRIBUTE;
+      record->widget->setToolTip(QString::fromStdString(value));
+      return 0;
     default:
       return UIE_BAD_ATTRIBUTE;
   }
@@ -301,6 +305,10 @@ int GetCtrlAttribute(int panel, int control, int attribute, std::string* value) 
       return 0;
     case ATTR_CONSTANT_NAME:
       *value = def.constant;
+      return 0;
+    case ATTR_TOOLTIP_TEXT:
+      if (!record->widget) return UIE_BAD_ATTRIBUTE;
+      *value = record->widget->toolTip().toStdString();
       return 0;
     default:
       return UIE_BAD_ATTRIBUTE;

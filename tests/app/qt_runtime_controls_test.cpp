@@ -212,6 +212,14 @@ TEST_F(ControlsTest, ToggleShowsTheTextOfItsState) {
   EXPECT_EQ(off, "Statusabfrage einschalten");
 }
 
+TEST_F(ControlsTest, TooltipIsShownAndReadBack) {
+  EXPECT_EQ(SetCtrlAttribute(panel, NAME, ATTR_TOOLTIP_TEXT, std::string("/dev/ttyUSB0")), 0);
+  EXPECT_EQ(qtui::ControlWidget(panel, NAME)->toolTip(), "/dev/ttyUSB0");
+  std::string tip;
+  EXPECT_EQ(GetCtrlAttribute(panel, NAME, ATTR_TOOLTIP_TEXT, &tip), 0);
+  EXPECT_EQ(tip, "/dev/ttyUSB0");
+}
+
 TEST_F(ControlsTest, StringsKeepToTheirMaximumLength) {
   EXPECT_EQ(SetCtrlAttribute(panel, NAME, ATTR_MAX_ENTRY_LENGTH, 5), 0);
   EXPECT_EQ(SetCtrlVal(panel, NAME, "abcdefgh"), 0);
