@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix googletest wine64
   xvfb xauth
 )
 

@@ -13,4 +13,4 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 scripts/build.sh mingw
-echo "mingw: the Windows build of the core compiles"
+tests/windows/run.sh build-mingw build

@@ -152,18 +152,20 @@ TEST_F(IniWriteTest, LongValuesAreSplitAndJoined) {
 
 TEST_F(IniWriteTest, ErrorCodes) {
   fs::create_directory(dir_ / "folder");
-  fs::create_symlink("loop", dir_ / "loop");
   struct Case {
     IniStore store;
     fs::path target;
     int result;
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {nullptr, target_, -65},
       {store_, dir_ / "folder", -93},
-      {store_, dir_ / "loop", -91},                      // its information cannot be read
       {store_, dir_ / "no-such-folder" / "x.ini", -95},  // nothing can be created there
   };
+#ifndef _WIN32  // a symbolic link needs a privilege on Windows
+  fs::create_symlink("loop", dir_ / "loop");
+  cases.push_back({store_, dir_ / "loop", -91});  // its information cannot be read
+#endif
   for (const Case& c : cases) {
     SCOPED_TRACE(c.target);
     EXPECT_EQ(Ini_WriteToFile(c.store, c.target), c.result);
@@ -177,6 +179,9 @@ TEST_F(IniWriteTest, ErrorCodes) {
 }
 
 TEST_F(IniWriteTest, ReadOnlyTargetIsRefused) {
+#ifdef _WIN32
+  GTEST_SKIP() << "no permission bits: the read-only attribute does not close a folder";
+#endif
   if (RunningAsSuperuser()) GTEST_SKIP() << "permission bits do not stop the superuser from writing";
   WriteBytes(target_, kOldFile);
   fs::permissions(target_, fs::perms::owner_read);
