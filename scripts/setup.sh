@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   g++-mingw-w64-x86-64-posix googletest wine64
+  dpkg-dev desktop-file-utils unzip
   xvfb xauth
 )
 
