@@ -113,6 +113,12 @@ Speicherfehler: aus
 Prüfspannungsfehler: aus" "-> 23 31 53 31 52 0D  #1S1R.
 <- 06  .
 <- 23 31 53 31 52 30 30 30 30 0D  #1S1R0000." --com 7 --trace get status
+check "mem-write" 0 "" "" --com 7 mem-write 0x100 616263
+check "mem-read" 0 "0100: 61 62 63                                         abc" \
+  "-> 23 31 42 44 52 34 30 31 30 30 30 30 30 33 0D  #1BDR401000003.
+<- 06  .
+<- 23 31 42 44 52 34 30 31 30 30 30 30 30 33 36 31 36 32 36 33 30 31 32 37 0D  #1BDR4010000036162630127." \
+  --com 7 --trace mem-read 0x100 3
 check "set, out of limits" 1 "" "Fehler #500066: Parameter außerhalb der Grenzwerte" \
   --com 7 set anzahlzaehne 100000
 check "NAK from a device of another kind" 1 "" "Fehler #402206: Fehlermeldung (NAK) vom Gerät erhalten" \
@@ -137,7 +143,7 @@ echo "windows: a device that does not answer: $elapsed_ms ms (time-out 1.5 s)"
 opens=$(grep -c . "$work/termios.log" || true)
 seven=$(grep -cx '9600 7O1 -crtscts -ixon -ixoff' "$work/termios.log" || true)
 others=$(grep -vcx '9600 [78][NO]1 -crtscts -ixon -ixoff' "$work/termios.log" || true)
-[ "$seven" -eq 11 ] && [ "$others" -eq 0 ]  # the eleven runs above that open COM7
+[ "$seven" -eq 13 ] && [ "$others" -eq 0 ]  # the thirteen runs above that open COM7
 expect "7-O-1" $? "$seven of $opens settings were 9600 7O1 without handshake, $others others:
 $(sort "$work/termios.log" | uniq -c)"
 
