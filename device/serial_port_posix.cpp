@@ -22,6 +22,7 @@
 #endif
 
 #include "device/port_map.h"
+#include "device/serial_low_latency.h"
 #include "device/serial_port.h"
 
 namespace rs232 {
@@ -270,6 +271,7 @@ std::unique_ptr<PortBackend> OpenPlatformPort(int port, const LineSettings& sett
   auto backend = std::make_unique<TermiosPort>(fd);
   error = Configure(fd, path, settings);
   if (error != kOk) return nullptr;
+  RequestLowLatency(fd);
   return backend;
 }
 
