@@ -8,7 +8,9 @@
 #include <unistd.h>
 #include <termios.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,6 +18,7 @@
 
 #include "device/serial_low_latency.h"
 #include "device/serial_port.h"
+#include "device/termios_port_posix.h"
 #include "pty_support.h"
 
 namespace rs232 {
@@ -130,6 +133,32 @@ TEST_F(TermiosPty, LowLatencyRequestSetsTheAdapterTimerAndIsHarmlessElsewhere) {
   EXPECT_EQ(value, "1");
   ::close(fd);
   fs::remove_all(root);
+}
+
+// A device whose reply and hang-up arrive in the same wake-up: poll()
+// reports POLLIN with POLLHUP once, then the hang-up alone.
+namespace hangup {
+const char kReply[] = "#1Z1R60\r";
+bool replied = false;
+int Poll(pollfd* fds, nfds_t, int) {
+  fds[0].revents = static_cast<short>(replied ? POLLHUP : POLLIN | POLLHUP | POLLERR);
+  return 1;
+}
+ssize_t Read(int, void* buffer, size_t count) {
+  if (replied) return 0;
+  replied = true;
+  const size_t n = std::min(count, sizeof kReply - 1);
+  std::memcpy(buffer, kReply, n);
+  return static_cast<ssize_t>(n);
+}
+}  // namespace hangup
+
+TEST(TermiosHangUp, ReplyThatArrivedBeforeTheHangUpIsReadFirst) {
+  auto port = MakeTermiosPort(-1, TermiosIo{hangup::Poll, hangup::Read});
+  std::string reply;
+  for (int byte; (byte = port->readByte(1.0)) >= 0;) reply += static_cast<char>(byte);
+  EXPECT_EQ(reply, hangup::kReply);
+  EXPECT_EQ(port->readByte(1.0), kGone);
 }
 
 }  // namespace
