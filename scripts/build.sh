@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour of the project.
-#   scripts/build.sh [release|sanitize|mingw]
+#   scripts/build.sh [release|sanitize|fuzz|mingw]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 flavour=${1:-release}
@@ -17,6 +17,12 @@ case "$flavour" in
       -DVELT1_BENCH=OFF -DVELT1_SANITIZE=ON -DVELT1_WERROR=ON >/dev/null
     cmake --build build-sanitize -j "$jobs"
     ;;
+  fuzz)
+    # The libFuzzer targets, with clang, under AddressSanitizer and UndefinedBehaviorSanitizer.
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DVELT1_GUI=OFF -DVELT1_TESTS=OFF -DVELT1_BENCH=OFF -DVELT1_FUZZ=ON >/dev/null
+    cmake --build build-fuzz -j "$jobs"
+    ;;
   mingw)
     # The Windows build of the core: compiled with MinGW-w64, not linked or run.
     cmake -S . -B build-mingw -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
@@ -25,7 +31,7 @@ case "$flavour" in
     cmake --build build-mingw -j "$jobs" --target velt1_windows_check
     ;;
   *)
-    echo "usage: $0 [release|sanitize|mingw]" >&2
+    echo "usage: $0 [release|sanitize|fuzz|mingw]" >&2
     exit 2
     ;;
 esac
