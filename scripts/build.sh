@@ -12,8 +12,8 @@ case "$flavour" in
     cmake --build build -j "$jobs"
     ;;
   sanitize)
-    # The core without Qt, under AddressSanitizer and UndefinedBehaviorSanitizer.
-    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT1_GUI=OFF \
+    # The whole program and its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELT1_GUI=ON \
       -DVELT1_BENCH=OFF -DVELT1_SANITIZE=ON -DVELT1_WERROR=ON >/dev/null
     cmake --build build-sanitize -j "$jobs"
     ;;
