@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix googletest wine64
   dpkg-dev desktop-file-utils unzip
   xvfb xauth
+  clang libfuzzer-14-dev
 )
 
 missing=()
