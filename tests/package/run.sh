@@ -55,6 +55,12 @@ for program in velt1ctl velt1-sim; do
   [ "$rc" -eq 0 ] && grep -q -- "--com" "$root/help"
   expect "$program --help" $? "exit $rc: $(head -3 "$root/help")"
 done
+# The desktop program starts on an X display (Qt's xcb plugin, from the
+# dependencies) and is still running when it is stopped after 2 s.
+rc=0
+(cd "$root" && env -u QT_QPA_PLATFORM xvfb-run -a timeout 2 "$root/usr/bin/velt1-steuerung" >"$root/gui.log" 2>&1) || rc=$?
+[ "$rc" -eq 124 ]
+expect "velt1-steuerung starts" $? "exit $rc: $(tail -3 "$root/gui.log")"
 "$root/usr/bin/velt1-sim" >"$root/sim.out" 2>/dev/null &
 sim_pid=$!
 for _ in $(seq 50); do [ -s "$root/sim.out" ] && break; sleep 0.1; done
