@@ -109,8 +109,9 @@ int Parameterdatei_Laden(const fs::path& pfad, ProgrammTabelle tabelle) {
   std::error_code fehler;
   const fs::file_status status = fs::status(pfad, fehler);
   if (status.type() == fs::file_type::not_found) return PARAMETERDATEI_FEHLT;
-  // Some systems open a directory for reading; it is still no file to read.
-  if (status.type() == fs::file_type::directory) return PARAMETERDATEI_NICHT_LESBAR;
+  // A directory opens for reading on some systems, and a pipe or device would
+  // block or never end: only a regular file is read.
+  if (status.type() != fs::file_type::regular) return PARAMETERDATEI_NICHT_LESBAR;
 
   std::FILE* datei = file_replace::OpenFile(pfad, "rb");
   if (datei == nullptr) return PARAMETERDATEI_NICHT_LESBAR;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -12,12 +14,14 @@
 #include "programs/parameterdatei.h"
 #include "support/qor_error.h"
 #include "tests/programs/kindprozess_support.h"
+#include "tests/programs/programm_text_support.h"
 #include "tests/support/test_files_support.h"
 #include "ui/globals.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using programs_test::Text;
 using support_test::ScratchDir;
 using support_test::WriteBytes;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
@@ -34,12 +38,6 @@ Tabelle BeispielTabelle() {
     }
   }
   return tabelle;
-}
-
-std::string Text(const Programm& satz) {
-  std::string text = satz.programmname;
-  for (const ProgrammWert& wert : PROGRAMM_WERTE) text += "|" + std::to_string(satz.*wert.feld);
-  return text;
 }
 
 std::string Text(const Tabelle& tabelle) {
@@ -151,6 +149,7 @@ TEST(ParameterdateiLaden, BadFilesGiveTheirCodeAndChangeNothing) {
       {"version 3", bytes(GanzeDatei(3)), -303407},
       {"version 2 in the wrong byte", bytes(GanzeDatei(0x0200)), -303407},
       {"a directory", [](const fs::path& p) { fs::create_directory(p); }, -308404},
+      {"a pipe without writer", [](const fs::path& p) { ::mkfifo(p.c_str(), 0666); }, -308404},
       {"no such file", [](const fs::path&) {}, -308403},
   };
   for (const Fall& fall : faelle) {

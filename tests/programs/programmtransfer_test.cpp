@@ -15,10 +15,12 @@
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
 #include "tests/programs/driver_dienste_support.h"
+#include "tests/programs/programm_text_support.h"
 
 namespace {
 
 using programs_test::DriverDienste;
+using programs_test::Text;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
 constexpr int kPort = 12;
@@ -34,12 +36,6 @@ Programm Satz(const std::string& name, int basis) {
                           50, 40, 1, 20.0 + basis, 2, 30};
   for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i) satz.*PROGRAMM_WERTE[i].feld = werte[i];
   return satz;
-}
-
-std::string Text(const Programm& satz) {
-  std::string text = satz.programmname;
-  for (const ProgrammWert& wert : PROGRAMM_WERTE) text += "|" + std::to_string(satz.*wert.feld);
-  return text;
 }
 
 std::string Nummeriert(const char* text, int nummer) { return text + std::to_string(nummer); }
