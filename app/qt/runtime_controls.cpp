@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 
+#include "app/qt/control_accessibility.h"
 #include "app/qt/control_builder.h"
 #include "app/qt/control_widgets.h"
 #include "app/qt/runtime_state.h"
@@ -192,6 +193,7 @@ int SetCtrlVal(int panel, int control, const std::string& value) {
     default:
       return UIE_BAD_ATTRIBUTE;
   }
+  qtui::RefreshAccessibleName(*record);
   record->widget->repaint();
   return 0;
 }
@@ -264,6 +266,7 @@ int SetCtrlAttribute(int panel, int control, int attribute, const std::string& v
     case ATTR_TOOLTIP_TEXT:
       if (!record->widget) return UIE_BAD_ATTRIBUTE;
       record->widget->setToolTip(QString::fromStdString(value));
+      qtui::RefreshAccessibleName(*record);  // a picture button is called by its tooltip
       return 0;
     default:
       return UIE_BAD_ATTRIBUTE;
