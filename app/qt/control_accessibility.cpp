@@ -204,7 +204,10 @@ class ControlAccessible : public QAccessibleWidget,
   void* interface_cast(QAccessible::InterfaceType type) override {
     const bool shows = kind_ == ui::CtrlKind::Led || kind_ == ui::CtrlKind::PictureRing ||
                        kind_ == ui::CtrlKind::Numeric || kind_ == ui::CtrlKind::String;
-    if (type == QAccessible::ValueInterface && shows && kind_ != ui::CtrlKind::String)
+    // Only the picture ring has a number to give: a value interface would
+    // also bring AT-SPI's increase and decrease actions, which an LED or a
+    // display cannot honour.
+    if (type == QAccessible::ValueInterface && kind_ == ui::CtrlKind::PictureRing)
       return static_cast<QAccessibleValueInterface*>(this);
     if (type == QAccessible::TextInterface && shows) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
@@ -220,26 +223,19 @@ class ControlAccessible : public QAccessibleWidget,
     return child && child == ControlAccessible::child(0) ? 0 : -1;
   }
 
-  // LEDs: 0 off, 1 on. Picture rings: the port shown, 0 none, 99 above 16.
-  // Numeric displays: their number. All only show: assistive technology
-  // cannot set them.
+  // The port the picture ring shows: 0 none, 99 above 16. It only shows:
+  // assistive technology cannot set it.
   QVariant currentValue() const override {
     const ControlRecord* control = Record();
-    if (!control) return 0;
-    return kind_ == ui::CtrlKind::PictureRing ? ShownItemValue(*control) : control->value;
+    return control ? ShownItemValue(*control) : 0.0;
   }
   void setCurrentValue(const QVariant&) override {}
-  QVariant maximumValue() const override { return Limit(&ui::CtrlDef::maximum); }
-  QVariant minimumValue() const override { return Limit(&ui::CtrlDef::minimum); }
+  QVariant maximumValue() const override { return 99; }
+  QVariant minimumValue() const override { return 0; }
   QVariant minimumStepSize() const override { return 1; }
 
  private:
   ControlRecord* Record() const { return ControlOf(widget()); }
-  double Limit(double ui::CtrlDef::*limit) const {
-    if (kind_ == ui::CtrlKind::PictureRing) return limit == &ui::CtrlDef::maximum ? 99 : 0;
-    const ControlRecord* control = Record();
-    return control ? control->def.*limit : 0;
-  }
 
   ui::CtrlKind kind_;
 };

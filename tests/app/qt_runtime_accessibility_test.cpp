@@ -126,14 +126,18 @@ TEST_F(AccessibilityTest, LedsAndThePictureRingTellWhatTheyShow) {
     QAccessibleInterface* accessible = Accessible(panel, c.control);
     EXPECT_EQ(accessible->state().checked, c.checked);
     EXPECT_EQ(accessible->state().checkable, c.control == LED);
-    EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), c.value);
     EXPECT_EQ(accessible->text(QAccessible::Value).toStdString(), c.text);
     QAccessibleTextInterface* text = accessible->textInterface();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->text(0, text->characterCount()).toStdString(), c.text);
-    // They only show: assistive technology cannot set them.
-    accessible->valueInterface()->setCurrentValue(3);
-    EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), c.value);
+    // The picture ring's port as a number, which only shows: assistive
+    // technology cannot set it.
+    QAccessibleValueInterface* value = accessible->valueInterface();
+    ASSERT_EQ(value != nullptr, c.control == COMRING);
+    if (!value) continue;
+    EXPECT_EQ(value->currentValue().toDouble(), c.value);
+    value->setCurrentValue(3);
+    EXPECT_EQ(value->currentValue().toDouble(), c.value);
   }
   EXPECT_EQ(Accessible(panel, LED)->text(QAccessible::Name), "Lampe");
   EXPECT_EQ(Accessible(panel, COMRING)->text(QAccessible::Name), "COM");
