@@ -159,6 +159,9 @@ QWidget* NewString(int panel, const ui::CtrlDef& def, QWidget* parent) {
     edit->setModified(false);
     Commit(panel, id);
   });
+  // A text that assistive technology puts in counts as typed; the program's
+  // own SetCtrlVal clears the mark again once the text is in.
+  QObject::connect(edit, &QLineEdit::textChanged, [edit] { edit->setModified(true); });
   return edit;
 }
 

@@ -87,10 +87,15 @@ int SetNumberAttribute(ControlRecord& record, int attribute, double value) {
       return 0;
     case ATTR_MAX_ENTRY_LENGTH:
       if (def.kind != ui::CtrlKind::String) return UIE_BAD_ATTRIBUTE;
+    {
       record.maxEntryLength = value < 0 ? -1 : ToInt(value);
-      static_cast<QLineEdit*>(widget)->setMaxLength(record.maxEntryLength < 0 ? 32767
-                                                                              : record.maxEntryLength);
+      // A text the limit cuts was not typed by the operator.
+      auto* edit = static_cast<QLineEdit*>(widget);
+      const bool typed = edit->isModified();
+      edit->setMaxLength(record.maxEntryLength < 0 ? 32767 : record.maxEntryLength);
+      edit->setModified(typed);
       return 0;
+    }
     case ATTR_ON_COLOR:
       if (def.kind != ui::CtrlKind::Led) return UIE_BAD_ATTRIBUTE;
       record.onColor = ToInt(value) & 0xFFFFFF;

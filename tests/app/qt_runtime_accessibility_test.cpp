@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLineEdit>
 #include <functional>
 
 #include "app/qt/qt_runtime_testing.h"
@@ -95,6 +96,16 @@ TEST_F(AccessibilityTest, AssistiveActionsReachTheCallbackAsTheOperatorsHandDoes
   const std::vector<Event> clickAndCommit = {{panel, TOGGLE, EVENT_LEFT_CLICK, nullptr, 253, 110},
                                              {panel, TOGGLE, EVENT_COMMIT, nullptr, 0, 0}};
   EXPECT_EQ(Observe(panel, TOGGLE), (Outcome{clickAndCommit, 1, "Statusabfrage ausschalten", true}));
+
+  // A text put in by assistive technology commits when the field is left, as
+  // typing does.
+  Events().clear();
+  Accessible(panel, NAME)->editableTextInterface()->replaceText(0, 3, "xyz");
+  emit static_cast<QLineEdit*>(qtui::ControlWidget(panel, NAME))->editingFinished();
+  EXPECT_EQ(Events(), (std::vector<Event>{{panel, NAME, EVENT_COMMIT, nullptr, 0, 0}}));
+  std::string text;
+  GetCtrlVal(panel, NAME, &text);
+  EXPECT_EQ(text, "xyz");
 
   // A dimmed control takes no action from assistive technology either.
   SetCtrlAttribute(panel, BUTTON, ATTR_DIMMED, 1);
