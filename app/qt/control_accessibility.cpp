@@ -188,9 +188,9 @@ class ControlAccessible : public QAccessibleWidget,
   void doAction(const QString& action) override {
     if (!widget()->isEnabled() || !actionNames().contains(action)) return;
     if (action == scrollUpAction() || action == scrollDownAction()) {
-      ControlRecord* control = Record();
       int panel = 0;
-      ControlOf(widget(), &panel);
+      ControlRecord* control = ControlOf(widget(), &panel);
+      if (!control) return;
       const int index = CurrentIndex(*control) + (action == scrollUpAction() ? -1 : 1);
       if (index >= 0 && index < static_cast<int>(control->def.items.size()))
         ChooseRingItem(*control, panel, index);
@@ -306,10 +306,9 @@ void NotifyAccessibleValue(const ControlRecord& control) {
     changed.checked = true;
     QAccessibleStateChangeEvent stateEvent(control.widget, changed);
     QAccessible::updateAccessibility(&stateEvent);
+    return;
   }
-  const QVariant value = control.def.kind == ui::CtrlKind::Led ? QVariant(control.value)
-                                                                : QVariant(ShownItemValue(control));
-  QAccessibleValueChangeEvent valueEvent(control.widget, value);
+  QAccessibleValueChangeEvent valueEvent(control.widget, ShownItemValue(control));
   QAccessible::updateAccessibility(&valueEvent);
 }
 

@@ -17,7 +17,7 @@ void SetUpAccessibility(ControlRecord& control);
 // After the program changed what the control shows: a label, a caption, a
 // toggle's text, a text message or what a display shows.
 void RefreshAccessibleName(ControlRecord& control);
-// After an LED, a ring or a picture ring changed its value.
+// After an LED or a picture ring changed its value.
 void NotifyAccessibleValue(const ControlRecord& control);
 
 }  // namespace qtui

@@ -291,7 +291,6 @@ void SendLeftClick(QWidget* widget) {
 void ChooseRingItem(ControlRecord& ring, int panel, int index) {
   if (auto* combo = qobject_cast<QComboBox*>(ring.widget)) {
     combo->setCurrentIndex(index);
-    NotifyAccessibleValue(ring);
     emit combo->activated(index);
     return;
   }
@@ -335,9 +334,8 @@ int CurrentIndex(const ControlRecord& control) {
 void ShowIndex(ControlRecord& control, int index) {
   if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
     const QSignalBlocker quiet(combo);
-    combo->setCurrentIndex(index);
+    combo->setCurrentIndex(index);  // tells assistive technology itself
     combo->repaint();
-    NotifyAccessibleValue(control);
     return;
   }
   control.index = index;
