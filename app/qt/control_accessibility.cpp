@@ -82,8 +82,9 @@ QString ValueText(const ControlRecord& control) {
   }
 }
 
-// What a lamp, the COM picture or a display shows, as a text: AT-SPI has no
-// other place where a client reads it. Read only: no caret, no selection.
+// What a lamp, a ring, the COM picture or a display shows, as a text: AT-SPI
+// has no other place where a client reads it. Read only: no caret, no
+// selection.
 class ShownText : public QAccessibleTextInterface {
  public:
   virtual QString shownText() const = 0;
@@ -202,8 +203,9 @@ class ControlAccessible : public QAccessibleWidget,
   }
 
   void* interface_cast(QAccessible::InterfaceType type) override {
-    const bool shows = kind_ == ui::CtrlKind::Led || kind_ == ui::CtrlKind::PictureRing ||
-                       kind_ == ui::CtrlKind::Numeric || kind_ == ui::CtrlKind::String;
+    const bool shows = kind_ == ui::CtrlKind::Led || kind_ == ui::CtrlKind::Ring ||
+                       kind_ == ui::CtrlKind::PictureRing || kind_ == ui::CtrlKind::Numeric ||
+                       kind_ == ui::CtrlKind::String;
     // Only the picture ring has a number to give: a value interface would
     // also bring AT-SPI's increase and decrease actions, which an LED or a
     // display cannot honour.

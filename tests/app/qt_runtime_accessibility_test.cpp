@@ -1,6 +1,6 @@
 // What assistive technology does with a panel's controls goes the way of the
-// operator's hand, and what it reads of LEDs and the COM picture is what the
-// screen shows.
+// operator's hand, and what it reads of LEDs, rings and the COM picture is
+// what the screen shows.
 
 #include <QAccessible>
 #include <QComboBox>
@@ -114,7 +114,7 @@ TEST_F(AccessibilityTest, AssistiveActionsReachTheCallbackAsTheOperatorsHandDoes
   EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(AccessibilityTest, LedsAndThePictureRingTellWhatTheyShow) {
+TEST_F(AccessibilityTest, LedsRingsAndThePictureRingTellWhatTheyShow) {
   struct Case {
     const char* what;
     int control;
@@ -130,6 +130,7 @@ TEST_F(AccessibilityTest, LedsAndThePictureRingTellWhatTheyShow) {
       {"no port", COMRING, [this] { SetCtrlVal(panel, COMRING, 0); }, false, 0, "nicht geöffnet"},
       {"COM 5", COMRING, [this] { SetCtrlVal(panel, COMRING, 5); }, false, 5, "5"},
       {"a port above 16", COMRING, [this] { SetCtrlVal(panel, COMRING, 99); }, false, 99, ">16"},
+      {"ring's item", ADDRESS, [this] { SetCtrlVal(panel, ADDRESS, '5'); }, false, 0, "5"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
