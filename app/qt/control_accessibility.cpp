@@ -116,7 +116,7 @@ class ControlAccessible : public QAccessibleWidget,
 
   QAccessible::Role role() const override {
     switch (kind_) {
-      case ui::CtrlKind::Led: return QAccessible::CheckBox;  // read-only: a lamp shows, takes no input
+      case ui::CtrlKind::Led: return QAccessible::CheckBox;  // read only: it shows, takes nothing
       case ui::CtrlKind::Ring: return QAccessible::ComboBox;
       case ui::CtrlKind::PictureRing:
       case ui::CtrlKind::Picture: return QAccessible::Graphic;
@@ -211,7 +211,8 @@ class ControlAccessible : public QAccessibleWidget,
     // display cannot honour.
     if (type == QAccessible::ValueInterface && kind_ == ui::CtrlKind::PictureRing)
       return static_cast<QAccessibleValueInterface*>(this);
-    if (type == QAccessible::TextInterface && shows) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::TextInterface && shows)
+      return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
 
@@ -246,7 +247,8 @@ QAccessibleInterface* ControlInterfaceFactory(const QString&, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   const QVariant kind = object->property(kOwnInterfaceProperty);
   if (!kind.isValid()) return nullptr;
-  return new ControlAccessible(static_cast<QWidget*>(object), static_cast<ui::CtrlKind>(kind.toInt()));
+  return new ControlAccessible(static_cast<QWidget*>(object),
+                               static_cast<ui::CtrlKind>(kind.toInt()));
 }
 
 // The text the operator reads on or beside the control.

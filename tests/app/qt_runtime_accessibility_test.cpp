@@ -20,7 +20,8 @@ QAccessibleInterface* Accessible(int panel, int control) {
 }
 
 void HideList(int panel, int control) {
-  if (auto* combo = qobject_cast<QComboBox*>(qtui::ControlWidget(panel, control))) combo->hidePopup();
+  if (auto* combo = qobject_cast<QComboBox*>(qtui::ControlWidget(panel, control)))
+    combo->hidePopup();
 }
 
 // What the operator or the tool left behind: the callback's events, the value,
@@ -55,7 +56,9 @@ TEST_F(AccessibilityTest, AssistiveActionsReachTheCallbackAsTheOperatorsHandDoes
       accessible->actionInterface()->doAction(name);
     };
   };
-  const auto click = [this](int control) { return [this, control] { qtui::UserClick(panel, control); }; };
+  const auto click = [this](int control) {
+    return [this, control] { qtui::UserClick(panel, control); };
+  };
   using A = QAccessibleActionInterface;
   const Case cases[] = {
       {"button pressed", BUTTON, action(A::pressAction()), click(BUTTON)},
@@ -69,7 +72,8 @@ TEST_F(AccessibilityTest, AssistiveActionsReachTheCallbackAsTheOperatorsHandDoes
       {"numeric set beyond its limit", COUNT,
        [](QAccessibleInterface* a) { a->valueInterface()->setCurrentValue(500); },
        [this] { qtui::UserCommitValue(panel, COUNT, 500); }},
-      {"numeric set", NUMERIC, [](QAccessibleInterface* a) { a->valueInterface()->setCurrentValue(7.5); },
+      {"numeric set", NUMERIC,
+       [](QAccessibleInterface* a) { a->valueInterface()->setCurrentValue(7.5); },
        [this] { qtui::UserCommitValue(panel, NUMERIC, 7.5); }},
   };
   for (const Case& c : cases) {
@@ -95,7 +99,8 @@ TEST_F(AccessibilityTest, AssistiveActionsReachTheCallbackAsTheOperatorsHandDoes
   Accessible(panel, TOGGLE)->actionInterface()->doAction(A::toggleAction());
   const std::vector<Event> clickAndCommit = {{panel, TOGGLE, EVENT_LEFT_CLICK, nullptr, 253, 110},
                                              {panel, TOGGLE, EVENT_COMMIT, nullptr, 0, 0}};
-  EXPECT_EQ(Observe(panel, TOGGLE), (Outcome{clickAndCommit, 1, "Statusabfrage ausschalten", true}));
+  EXPECT_EQ(Observe(panel, TOGGLE),
+            (Outcome{clickAndCommit, 1, "Statusabfrage ausschalten", true}));
 
   // A text put in by assistive technology commits when the field is left, as
   // typing does.
@@ -125,8 +130,8 @@ TEST_F(AccessibilityTest, LedsRingsAndThePictureRingTellWhatTheyShow) {
   } cases[] = {
       {"LED off", LED, [this] { SetCtrlVal(panel, LED, 0); }, false, 0, "aus"},
       {"LED on", LED, [this] { SetCtrlVal(panel, LED, 1); }, true, 1, "an, grün"},
-      {"LED on in red", LED, [this] { SetCtrlAttribute(panel, LED, ATTR_ON_COLOR, 0xFF0000); }, true, 1,
-       "an, rot"},
+      {"LED on in red", LED, [this] { SetCtrlAttribute(panel, LED, ATTR_ON_COLOR, 0xFF0000); },
+       true, 1, "an, rot"},
       {"no port", COMRING, [this] { SetCtrlVal(panel, COMRING, 0); }, false, 0, "nicht geöffnet"},
       {"COM 5", COMRING, [this] { SetCtrlVal(panel, COMRING, 5); }, false, 5, "5"},
       {"a port above 16", COMRING, [this] { SetCtrlVal(panel, COMRING, 99); }, false, 99, ">16"},

@@ -45,10 +45,14 @@ QString SeenText(QWidget* widget, const ui::CtrlDef& def) {
     return qobject_cast<QLineEdit*>(widget)->text();
   }
   switch (def.kind) {
-    case ui::CtrlKind::Picture: return QStringLiteral("VELT-1");     // the wordmark it shows
-    case ui::CtrlKind::PictureRing: return QStringLiteral("COM");    // the word above the port
-    case ui::CtrlKind::Decoration: return {};
-    default: return widget->window()->windowTitle();
+    case ui::CtrlKind::Picture:
+      return QStringLiteral("VELT-1");  // the wordmark it shows
+    case ui::CtrlKind::PictureRing:
+      return QStringLiteral("COM");  // the word above the port
+    case ui::CtrlKind::Decoration:
+      return {};
+    default:
+      return widget->window()->windowTitle();
   }
 }
 
@@ -94,21 +98,34 @@ TEST(Velt1GuiAccessibility, NamesFollowWhatTheProgramChanges) {
     const char* name;
   } cases[] = {
       {"button caption",
-       [&] { SetCtrlAttribute(main, MAINPANEL_PROGLESEN, ATTR_LABEL_TEXT, std::string("vom VELT-1 lesen")); },
+       [&] {
+         SetCtrlAttribute(main, MAINPANEL_PROGLESEN, ATTR_LABEL_TEXT,
+                          std::string("vom VELT-1 lesen"));
+       },
        main, MAINPANEL_PROGLESEN, "vom VELT-1 lesen"},
-      {"label", [&] { SetCtrlAttribute(main, MAINPANEL_PROGRAMMNUMMER, ATTR_LABEL_TEXT, std::string("Nr.")); },
+      {"label",
+       [&] {
+         SetCtrlAttribute(main, MAINPANEL_PROGRAMMNUMMER, ATTR_LABEL_TEXT, std::string("Nr."));
+       },
        main, MAINPANEL_PROGRAMMNUMMER, "Nr."},
       {"text message", [&] { SetCtrlVal(main, MAINPANEL_TEXT_GERAETSTEUERN, "VELT-1 steuern"); },
        main, MAINPANEL_TEXT_GERAETSTEUERN, "VELT-1 steuern"},
-      {"toggle switched on", [&] { SetCtrlVal(status, STATUSPNL_DAXSTATUSABFRAGE, 1); },
-       status, STATUSPNL_DAXSTATUSABFRAGE, "Statusabfrage ausschalten"},
-      {"toggle's on text", [&] { SetCtrlAttribute(status, STATUSPNL_DAXSTATUSABFRAGE, ATTR_ON_TEXT, std::string("Aus")); },
+      {"toggle switched on", [&] { SetCtrlVal(status, STATUSPNL_DAXSTATUSABFRAGE, 1); }, status,
+       STATUSPNL_DAXSTATUSABFRAGE, "Statusabfrage ausschalten"},
+      {"toggle's on text",
+       [&] {
+         SetCtrlAttribute(status, STATUSPNL_DAXSTATUSABFRAGE, ATTR_ON_TEXT, std::string("Aus"));
+       },
        status, STATUSPNL_DAXSTATUSABFRAGE, "Aus"},
-      {"error text", [&] { SetCtrlVal(com, COMPANEL_FEHLERSTRING, "Schnittstelle nicht geöffnet"); },
-       com, COMPANEL_FEHLERSTRING, "Schnittstelle nicht geöffnet"},
-      {"error number", [&] { SetCtrlVal(com, COMPANEL_FEHLERNUMMER, 122350); },
-       com, COMPANEL_FEHLERNUMMER, "122350"},
-      {"picture button's tooltip", [&] { SetCtrlAttribute(main, MAINPANEL_LADEN, ATTR_TOOLTIP_TEXT, std::string("Parameter laden")); },
+      {"error text",
+       [&] { SetCtrlVal(com, COMPANEL_FEHLERSTRING, "Schnittstelle nicht geöffnet"); }, com,
+       COMPANEL_FEHLERSTRING, "Schnittstelle nicht geöffnet"},
+      {"error number", [&] { SetCtrlVal(com, COMPANEL_FEHLERNUMMER, 122350); }, com,
+       COMPANEL_FEHLERNUMMER, "122350"},
+      {"picture button's tooltip",
+       [&] {
+         SetCtrlAttribute(main, MAINPANEL_LADEN, ATTR_TOOLTIP_TEXT, std::string("Parameter laden"));
+       },
        main, MAINPANEL_LADEN, "Parameter laden"},
   };
   for (const Case& c : cases) {
@@ -128,35 +145,47 @@ TEST(Velt1GuiAccessibility, DisplaysRefuseTheOperatorButShowWhatTheProgramSets) 
   const int com = LoadPanel(0, kFile, COMPANEL);
   struct Case {
     int panel, control;
-  } cases[] = {{main, MAINPANEL_FEHLERNUMMER},   {main, MAINPANEL_FEHLERSTRING},
-               {status, STATUSPNL_FEHLERNUMMER}, {status, STATUSPNL_FEHLERSTRING},
-               {com, COMPANEL_FEHLERNUMMER},     {com, COMPANEL_FEHLERSTRING},
+  } cases[] = {{main, MAINPANEL_FEHLERNUMMER},
+               {main, MAINPANEL_FEHLERSTRING},
+               {status, STATUSPNL_FEHLERNUMMER},
+               {status, STATUSPNL_FEHLERSTRING},
+               {com, COMPANEL_FEHLERNUMMER},
+               {com, COMPANEL_FEHLERSTRING},
                {com, COMPANEL_ID}};
   static int commits = 0;
-  const auto count = [](int, int, int event, void*, int, int) { return commits += event == EVENT_COMMIT, 0; };
+  const auto count = [](int, int, int event, void*, int, int) {
+    if (event == EVENT_COMMIT) ++commits;
+    return 0;
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
     commits = 0;
     InstallCtrlCallback(c.panel, c.control, count, nullptr);
     QWidget* widget = qtui::ControlWidget(c.panel, c.control);
     auto* spin = qobject_cast<QAbstractSpinBox*>(widget);
-    const auto shown = [&] { return spin ? spin->text() : qobject_cast<QLineEdit*>(widget)->text(); };
+    const auto shown = [&] {
+      return spin ? spin->text() : qobject_cast<QLineEdit*>(widget)->text();
+    };
     const QString before = shown();
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     EXPECT_TRUE(accessible->state().readOnly);
     EXPECT_TRUE(!spin || spin->buttonSymbols() == QAbstractSpinBox::NoButtons) << "no spin arrows";
 
     // Neither the operator's keys nor assistive technology change it.
-    EXPECT_EQ(spin ? qtui::UserCommitValue(c.panel, c.control, 7) : qtui::UserCommitText(c.panel, c.control, "x"),
+    EXPECT_EQ(spin ? qtui::UserCommitValue(c.panel, c.control, 7)
+                   : qtui::UserCommitText(c.panel, c.control, "x"),
               UIE_BAD_ATTRIBUTE);
-    for (int key : {Qt::Key_9, Qt::Key_A, Qt::Key_Up, Qt::Key_Return}) qtui::UserKeyPress(c.panel, c.control, key);
+    for (int key : {Qt::Key_9, Qt::Key_A, Qt::Key_Up, Qt::Key_Return})
+      qtui::UserKeyPress(c.panel, c.control, key);
     accessible->setText(QAccessible::Value, "7");
     EXPECT_EQ(accessible->editableTextInterface(), nullptr);
     EXPECT_EQ(accessible->valueInterface(), nullptr);
     EXPECT_EQ(shown(), before);
 
     // The program does.
-    EXPECT_EQ(spin ? SetCtrlVal(c.panel, c.control, -122350) : SetCtrlVal(c.panel, c.control, "Gerät antwortet nicht"), 0);
+    EXPECT_EQ(spin ? SetCtrlVal(c.panel, c.control, -122350)
+                   : SetCtrlVal(c.panel, c.control, "Gerät antwortet nicht"),
+              0);
     EXPECT_EQ(shown(), spin ? "-122350" : "Gerät antwortet nicht");
     EXPECT_EQ(commits, 0);
   }
