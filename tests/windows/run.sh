@@ -140,11 +140,11 @@ echo "windows: a device that does not answer: $elapsed_ms ms (time-out 1.5 s)"
 # SetCommState asked for 9600 baud, 7 data bits, odd parity, 1 stop bit and
 # no handshake: every open sets the line once (the other settings calls show
 # what the pty keeps, 8-N-1) and nothing else was ever asked.
-opens=$(grep -c . "$work/termios.log" || true)
+calls=$(grep -c . "$work/termios.log" || true)
 seven=$(grep -cx '9600 7O1 -crtscts -ixon -ixoff' "$work/termios.log" || true)
 others=$(grep -vcx '9600 [78][NO]1 -crtscts -ixon -ixoff' "$work/termios.log" || true)
 [ "$seven" -eq 13 ] && [ "$others" -eq 0 ]  # the thirteen runs above that open COM7
-expect "7-O-1" $? "$seven of $opens settings were 9600 7O1 without handshake, $others others:
+expect "7-O-1" $? "$seven of $calls settings were 9600 7O1 without handshake, $others others:
 $(sort "$work/termios.log" | uniq -c)"
 
 # The port list is Wine's SERIALCOMM key: COM7 is there with its device name.
