@@ -13,3 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Tests and programs of this build run under Wine (tests/windows/wine.sh).
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine.sh)
+# Header-only libraries from Debian, without the host's /usr/include.
+set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-host-headers/CLI11)
