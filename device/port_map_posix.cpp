@@ -15,6 +15,7 @@
 #include <linux/serial.h>
 #endif
 
+#include "device/serial_channel.h"
 #include "device/serial_port.h"
 
 namespace rs232 {
@@ -99,6 +100,15 @@ std::string DevicePathForPort(int port) {
   std::error_code ec;
   if (!link.empty() && fs::exists(fs::symlink_status(link, ec))) return link.string();
   return DefaultDevice(port);
+}
+
+std::string DeviceBehindPort(int port) {
+  if (AttachedChannel(port)) return {};
+  const std::string path = DevicePathForPort(port);
+  std::error_code ec;
+  if (path.empty() || !fs::is_symlink(path, ec)) return path;
+  const fs::path target = fs::weakly_canonical(path, ec);
+  return ec ? path : target.string();
 }
 
 std::vector<SerialCommValue> SerialCommValues() {
