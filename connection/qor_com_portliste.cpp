@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "connection/qor_com.h"
+#include "connection/qor_com_portliste.h"
 #include "connection/qor_com_register.h"
 #include "device/port_map.h"
 #include "ui/runtime.h"
@@ -24,7 +25,7 @@ struct Eintrag {
 // "COM" (upper case) and a whole decimal number in 0..256: optional blanks,
 // an optional sign, digits, optional blanks, nothing else.
 std::optional<int> PortAusDaten(const std::string& daten) {
-  if (daten.compare(0, 3, "COM") != 0) return std::nullopt;
+  if (daten.size() < 3 || daten.compare(0, 3, "COM") != 0) return std::nullopt;
   std::size_t i = 3;
   auto blanks = [&] {
     while (i < daten.size() && std::isspace(static_cast<unsigned char>(daten[i]))) ++i;
@@ -51,8 +52,8 @@ std::vector<Eintrag> Portliste(int sprache) {
   const int anzahl = rs232::SerialCommValueCount();
   for (int index = 0; index < anzahl; ++index) {
     rs232::SerialCommValue wert;
-    if (!rs232::SerialCommValueAt(index, wert) || wert.type != rs232::kRegSz) continue;
-    if (const auto port = PortAusDaten(wert.data))
+    if (!rs232::SerialCommValueAt(index, wert)) continue;
+    if (const auto port = QorCom_PortAusEintrag(wert))
       liste.push_back({"COM " + std::to_string(*port), *port});
   }
   // Exchange sort after the first item; equal values keep their order.
@@ -63,6 +64,11 @@ std::vector<Eintrag> Portliste(int sprache) {
 }
 
 }  // namespace
+
+std::optional<int> QorCom_PortAusEintrag(const rs232::SerialCommValue& eintrag) {
+  if (eintrag.type != rs232::kRegSz) return std::nullopt;
+  return PortAusDaten(eintrag.data);
+}
 
 void QorCom_ComPortListeFuellen(int panel, int control) {
   ClearListCtrl(panel, control);
