@@ -67,6 +67,8 @@ int ParMain_Initialisieren(const char* version, const char* datum) {
                    English() ? "Read from " + geraet : "vom " + geraet + " lesen");
   SetCtrlAttribute(gMainPanel, MAINPANEL_PROGSCHREIBEN, ATTR_LABEL_TEXT,
                    English() ? "Write to " + geraet : "zum " + geraet + " schreiben");
+  // The device keeps sixteen programs.
+  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGRAMMNUMMER, ATTR_MAX_VALUE, 16);
   SetCtrlVal(gMainPanel, MAINPANEL_TEXT_GERAETSTEUERN,
              English() ? "Control " + geraet : geraet + " steuern");
 
