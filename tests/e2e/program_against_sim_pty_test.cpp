@@ -49,6 +49,10 @@ TEST(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
       leds.push_back(on);
       colors.push_back(on ? color : 0);
     }
+    // VELT1_COM_PICTURE=file.png keeps a picture of the panel after the scan.
+    if (const char* picture = ::getenv("VELT1_COM_PICTURE")) {
+      EXPECT_TRUE(qtui::SavePanelImage(gComPanel, picture, true));
+    }
     qtui::UserChooseMenuItem(gComPanel, {"Datei", "Beenden"});
   });
   char name[] = "velt1-steuerung";
