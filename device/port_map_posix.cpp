@@ -107,8 +107,13 @@ std::string DeviceBehindPort(int port) {
   const std::string path = DevicePathForPort(port);
   std::error_code ec;
   if (path.empty() || !fs::is_symlink(path, ec)) return path;
-  const fs::path target = fs::weakly_canonical(path, ec);
-  return ec ? path : target.string();
+  // Followed to the end; a broken link shows where it points.
+  const fs::path resolved = fs::canonical(path, ec);
+  if (!ec) return resolved.string();
+  fs::path target = fs::read_symlink(path, ec);
+  if (ec) return path;
+  if (target.is_relative()) target = fs::path(path).parent_path() / target;
+  return target.lexically_normal().string();
 }
 
 std::vector<SerialCommValue> SerialCommValues() {
