@@ -69,4 +69,44 @@ TEST(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
             "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n\r\n");
 }
 
+// The line goes away under an open port (the simulator ends, as an adapter
+// pulled out would): the next command fails instead of hanging, and the next
+// look at the port list ends the session.
+TEST(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
+  TempFolder ports;
+  SimProcess sim({"--com", "20"}, ports.path());
+  ASSERT_EQ(sim.firstLine().substr(0, 9), "/dev/pts/") << sim.firstLine();
+  ::setenv("VELT1_PORTS", ports.path().c_str(), 1);
+
+  apptest::WorkingDirectory directory;
+  apptest::Runtime runtime;
+  apptest::WriteFile(directory.path() / INI_DATEINAME,
+                     "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n");
+  int errorAfterStart = 0;
+  int portAfterRefill = -1;
+  std::string ringLabel;
+  auto script = apptest::WhenMainPanelShown([&] {
+    EXPECT_EQ(QorCom_ComPortGet(), 20);
+    sim.terminate();
+    qtui::UserCommit(gMainPanel, MAINPANEL_START);
+    GetCtrlVal(gMainPanel, MAINPANEL_FEHLERNUMMER, &errorAfterStart);
+    qtui::UserClick(gComPanel, COMPANEL_COMPORT);
+    portAfterRefill = QorCom_ComPortGet();
+    int index = -1;
+    GetCtrlIndex(gComPanel, COMPANEL_COMPORT, &index);
+    GetLabelFromIndex(gComPanel, COMPANEL_COMPORT, index, &ringLabel);
+    qtui::UserChooseMenuItem(gMainPanel, {"Datei", "Beenden"});
+  });
+  char name[] = "velt1-steuerung";
+  char* argv[] = {name, nullptr};
+  EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
+  ::unsetenv("VELT1_PORTS");
+
+  EXPECT_GT(errorAfterStart, 0);
+  EXPECT_EQ(portAfterRefill, 0);
+  EXPECT_EQ(ringLabel, "nicht geöffnet");
+  EXPECT_EQ(apptest::ReadFile(directory.path() / INI_DATEINAME),
+            "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 20\r\n\r\n");
+}
+
 }  // namespace
