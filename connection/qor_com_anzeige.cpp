@@ -96,6 +96,8 @@ void QorCom_FehlermeldungSet(int code) {
     const FehlerControls& f = r.fehler[static_cast<std::size_t>(i)];
     SetCtrlVal(f.panel, f.led, code != 0 ? 1 : 0);
     SetCtrlVal(f.panel, f.text, text);
+    // The field shows one line; the whole message, with its cause, on hover.
+    SetCtrlAttribute(f.panel, f.text, ATTR_TOOLTIP_TEXT, text);
     SetCtrlVal(f.panel, f.number, -code);
   }
 }

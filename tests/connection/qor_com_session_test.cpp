@@ -166,6 +166,9 @@ TEST_F(QorComSession, PortThatWillNotOpenSaysWhyAndWhich) {
                                    std::string(QOR_Fehlermeldung(-100003)) + "\nCOM 30 (" +
                                        pty.slavePath() + ") ist von einem anderen Programm belegt.",
                                    100003}));
+  std::string whole;
+  GetCtrlAttribute(gMainPanel, MAINPANEL_FEHLERSTRING, ATTR_TOOLTIP_TEXT, &whole);
+  EXPECT_EQ(whole, ErrorDisplays()[0].text);
   ::close(holder);
 
   // Freed again: the same choice opens it, and the tooltip names the device.
