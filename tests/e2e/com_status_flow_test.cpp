@@ -157,13 +157,20 @@ TEST_F(ComStatusFlow, ForeignSectionAndBadValuesApplyOnlyTheValidKeys) {
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(Ini(), "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 12\r\n\r\n");
 
-  // "adresse" missing: its code in a box, the other keys still applied; the
-  // low byte of 0x126 is '&'.
+  // "adresse" missing: its code in a box, the other keys still applied.
   apptest::WriteFile(directory.path() / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\n");
   runtime.popups().clear();
   ASSERT_EQ(Run([] { EXPECT_EQ(QorCom_ComPortGet(), kPort); }), 0);
   ASSERT_EQ(runtime.popups().shown().size(), 1u);
   EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #801503");
+
+  // Only the address's low byte counts: 0x126 is '&'.
+  apptest::WriteFile(directory.path() / INI_DATEINAME,
+                     "[com]\r\ncom = 0\r\nlcom = 0\r\nadresse = 294\r\n");
+  runtime.popups().clear();
+  ASSERT_EQ(Run([] {}), 0);
+  EXPECT_TRUE(runtime.popups().shown().empty());
+  EXPECT_EQ(Ini(), "[com]\r\nadresse = 38\r\ncom = 0\r\nlcom = 0\r\n\r\n");
 }
 
 TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
