@@ -22,17 +22,30 @@
 
 namespace {
 
-TEST(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
-  TempFolder ports;
-  // Every address answers but 9, which costs one real reply wait.
-  SimProcess sim({"--com", "20", "--velt1", "1,2,4,5,6,7,8", "--foreign", "3"}, ports.path());
-  ASSERT_EQ(sim.firstLine().substr(0, 9), "/dev/pts/") << sim.firstLine();
-  ::setenv("VELT1_PORTS", ports.path().c_str(), 1);
+// velt1-sim on COM 20 in a private ports folder, and a working directory
+// whose configuration file opens that port.
+class ProgramAgainstSim : public ::testing::Test {
+ protected:
+  void Start(const std::vector<std::string>& devices) {
+    std::vector<std::string> arguments{"--com", "20"};
+    arguments.insert(arguments.end(), devices.begin(), devices.end());
+    sim = std::make_unique<SimProcess>(arguments, ports.path());
+    ASSERT_EQ(sim->firstLine().substr(0, 9), "/dev/pts/") << sim->firstLine();
+    ::setenv("VELT1_PORTS", ports.path().c_str(), 1);
+    apptest::WriteFile(directory.path() / INI_DATEINAME,
+                       "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n");
+  }
+  void TearDown() override { ::unsetenv("VELT1_PORTS"); }
 
+  TempFolder ports;
+  std::unique_ptr<SimProcess> sim;
   apptest::WorkingDirectory directory;
   apptest::Runtime runtime;
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n");
+};
+
+TEST_F(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
+  // Every address answers but 9, which costs one real reply wait.
+  Start({"--velt1", "1,2,4,5,6,7,8", "--foreign", "3"});
   std::vector<int> leds;
   std::vector<int> colors;
   std::string tooltip;
@@ -58,10 +71,9 @@ TEST(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
   char name[] = "velt1-steuerung";
   char* argv[] = {name, nullptr};
   EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
-  ::unsetenv("VELT1_PORTS");
 
   EXPECT_TRUE(runtime.popups().shown().empty());
-  EXPECT_EQ(tooltip, sim.firstLine().substr(0, sim.firstLine().find(' ')));
+  EXPECT_EQ(tooltip, sim->firstLine().substr(0, sim->firstLine().find(' ')));
   EXPECT_EQ(leds, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 0}));
   EXPECT_EQ(colors, (std::vector<int>{0x00FF00, 0x00FF00, 0xFF0000, 0x00FF00, 0x00FF00, 0x00FF00,
                                       0x00FF00, 0x00FF00, 0}));
@@ -72,22 +84,14 @@ TEST(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
 // The line goes away under an open port (the simulator ends, as an adapter
 // pulled out would): the next command fails instead of hanging, and the next
 // look at the port list ends the session.
-TEST(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
-  TempFolder ports;
-  SimProcess sim({"--com", "20"}, ports.path());
-  ASSERT_EQ(sim.firstLine().substr(0, 9), "/dev/pts/") << sim.firstLine();
-  ::setenv("VELT1_PORTS", ports.path().c_str(), 1);
-
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n");
+TEST_F(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
+  Start({});
   int errorAfterStart = 0;
   int portAfterRefill = -1;
   std::string ringLabel;
   auto script = apptest::WhenMainPanelShown([&] {
     EXPECT_EQ(QorCom_ComPortGet(), 20);
-    sim.terminate();
+    sim->terminate();
     qtui::UserCommit(gMainPanel, MAINPANEL_START);
     GetCtrlVal(gMainPanel, MAINPANEL_FEHLERNUMMER, &errorAfterStart);
     qtui::UserClick(gComPanel, COMPANEL_COMPORT);
@@ -100,7 +104,6 @@ TEST(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
   char name[] = "velt1-steuerung";
   char* argv[] = {name, nullptr};
   EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
-  ::unsetenv("VELT1_PORTS");
 
   EXPECT_GT(errorAfterStart, 0);
   EXPECT_EQ(portAfterRefill, 0);
