@@ -89,16 +89,26 @@ TEST_F(QorComDisplay, ScanShowsEachAddressAsItIsTried) {
   sim->bus().addVelt1('5');
   ASSERT_EQ(QorCom_Open(kSimPort), 0);
   QorCom_FehlermeldungSet(-110303);
-  // An LED of an address that no longer answers goes off.
+  // An LED of an address that no longer answers (lit red here) goes off.
+  SetCtrlAttribute(gComPanel, COMPANEL_LED9, ATTR_ON_COLOR, 0xFF0000);
   SetCtrlVal(gComPanel, COMPANEL_LED9, 1);
 
-  std::vector<std::string> seen;  // scan text and that address's LED when its frame goes out
-  sim->onFrame = [&] { seen.push_back(Text(gComPanel, COMPANEL_SCANNTEXT)); };
+  // When each frame goes out: the scan text, and the LEDs of the addresses
+  // tried so far already show their result.
+  std::vector<std::string> seen;
+  sim->onFrame = [&] {
+    std::string leds;
+    for (int led : AddressLeds()) leds += led == 0 ? '-' : led == 0x00FF00 ? 'G' : 'R';
+    seen.push_back(Text(gComPanel, COMPANEL_SCANNTEXT) + " " + leds);
+  };
   EXPECT_EQ(qtui::UserCommit(gComPanel, COMPANEL_SCANN), 0);
 
-  std::vector<std::string> expected;
-  for (char a = '1'; a <= '9'; ++a) expected.push_back(std::string("Suche nach Gerät ") + a);
-  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      "Suche nach Gerät 1 --------R", "Suche nach Gerät 2 --------R",
+                      "Suche nach Gerät 3 -G------R", "Suche nach Gerät 4 -GR-----R",
+                      "Suche nach Gerät 5 -GR-----R", "Suche nach Gerät 6 -GR-G---R",
+                      "Suche nach Gerät 7 -GR-G---R", "Suche nach Gerät 8 -GR-G---R",
+                      "Suche nach Gerät 9 -GR-G---R"}));
   EXPECT_EQ(AddressLeds(), (std::vector<int>{0, 0x00FF00, 0xFF0000, 0, 0x00FF00, 0, 0, 0, 0}));
   EXPECT_EQ(IntValue(gComPanel, COMPANEL_ADRESSE), '5');
   EXPECT_EQ(Text(gComPanel, COMPANEL_ID), sim::Velt1Model::kDefaultIdentification);
