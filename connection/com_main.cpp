@@ -2,7 +2,6 @@
 
 #include "connection/qor_com.h"
 #include "support/qor_error.h"
-
 #include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
