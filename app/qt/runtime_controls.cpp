@@ -189,6 +189,7 @@ int SetCtrlVal(int panel, int control, const std::string& value) {
       auto* edit = static_cast<QLineEdit*>(record->widget);
       edit->setText(text);  // cut to the maximum length
       edit->setModified(false);
+      edit->setCursorPosition(0);  // a text longer than the field shows its beginning
       break;
     }
     case ui::CtrlKind::TextMessage:
