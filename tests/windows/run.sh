@@ -126,7 +126,8 @@ check "NAK from a device of another kind" 1 "" "Fehler #402206: Fehlermeldung (N
 check "--device COM7" 0 "QOR-VELT1-V1.07" "" --device 'COM7' id
 check "--device \\\\.\\COM7" 0 "QOR-VELT1-V1.07" "" --device '\\.\COM7' id
 check "--device, no COM name" 1 "" "velt1ctl: /dev/ttyS0: COM1 bis COM256 erwartet" --device /dev/ttyS0 id
-check "no such port" 1 "" "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle" --com 9 id
+check "no such port" 1 "" "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle
+COM 9 ist keinem Gerät zugeordnet." --com 9 id
 
 # The device that is not there costs one time-out: 1.5 s, set through
 # COMMTIMEOUTS (a port that never got it would wait 10 s). Starting a
