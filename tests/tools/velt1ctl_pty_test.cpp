@@ -107,6 +107,14 @@ TEST_F(CtlAgainstSim, StartAndStopShowInTheStatusWord) {
             "Prüfspannungsfehler: ein\n");
 }
 
+// A CR inside a name must not end the frame and run the rest as a command.
+TEST_F(CtlAgainstSim, NameWithAControlCharacterStaysOneCommand) {
+  start({});
+  EXPECT_EQ(ok({"set", "programmname", "a\r#1DF1"}), "");
+  EXPECT_EQ(ok({"get", "programmname"}), "a #1DF1\n");
+  EXPECT_EQ(ok({"get", "status"}).substr(0, 7), "0x0000\n");
+}
+
 TEST_F(CtlAgainstSim, StoresAndLoadsAProgram) {
   start({});
   ok({"set", "programmname", "Kurbelwelle"});
