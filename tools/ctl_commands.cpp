@@ -1,6 +1,7 @@
 #include "ctl_commands.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,8 @@
 namespace {
 
 constexpr int kMaxWriteBlock = 64;  // bytes per memory write frame
+constexpr long kLastMemoryAddress = 0xFFFF;
+constexpr long kMaxReadSize = 0xFFFF;  // four hexadecimal digits in the frame
 constexpr int kMessageNoAnswer = -403;
 
 struct StatusBit {
@@ -31,6 +34,11 @@ bool ParseInt(const std::string& text, long& value, int base) {
   char* end = nullptr;
   value = std::strtol(text.c_str(), &end, base);
   return *end == '\0' && errno == 0;
+}
+
+// A number that must lie in [low, high] before it is used as an int or a size.
+bool ParseInRange(const std::string& text, long low, long high, long& value) {
+  return ParseInt(text, value, 0) && value >= low && value <= high;
 }
 
 bool ParseReal(const std::string& text, double& value) {
@@ -136,27 +144,42 @@ CtlResult Set(const CtlContext& context, const std::string& keyword, const std::
   return {QORVELT1_ParameterSchreiben(context.port, context.address, keyword.c_str(), value, 0, nullptr), {}};
 }
 
-CtlResult MemRead(const CtlContext& context, const std::string& startText, const std::string& sizeText) {
+const char kMemReadUsage[] = "mem-read ADRESSE GROESSE: ADRESSE 0..0xFFFF, GROESSE 1..0xFFFF";
+const char kMemWriteUsage[] =
+    "mem-write ADRESSE HEX: ADRESSE 0..0xFFFF, HEX Bytes als Hexziffern (z.B. 616263) "
+    "bis zum Speicherende";
+
+// Start and size, both checked against the memory's range before anything
+// is allocated for them.
+bool ParseMemRead(const std::vector<std::string>& arguments, long& start, long& size) {
+  return ParseInRange(arguments[0], 0, kLastMemoryAddress, start) &&
+         ParseInRange(arguments[1], 1, kMaxReadSize, size);
+}
+
+// Start and data; the data must end inside the memory, or a block in the
+// middle would be refused after the first ones were written.
+bool ParseMemWrite(const std::vector<std::string>& arguments, long& start,
+                   std::vector<unsigned char>& data) {
+  return ParseInRange(arguments[0], 0, kLastMemoryAddress, start) &&
+         ParseHexBytes(arguments[1], data) && !data.empty() &&
+         static_cast<long>(data.size()) <= kLastMemoryAddress + 1 - start;
+}
+
+CtlResult MemRead(const CtlContext& context, const std::vector<std::string>& arguments) {
   long start = 0;
   long size = 0;
-  if (!ParseInt(startText, start, 0) || !ParseInt(sizeText, size, 0)) {
-    return Usage("mem-read ADRESSE GROESSE (dezimal oder 0x...)");
-  }
-  // The driver checks the range; the buffer is only as large as a valid request.
-  const bool plausible = size >= 1 && size <= 0x10000;
-  std::vector<unsigned char> data(plausible ? static_cast<std::size_t>(size) : 1);
+  if (!ParseMemRead(arguments, start, size)) return Usage(kMemReadUsage);
+  std::vector<unsigned char> data(static_cast<std::size_t>(size));
   const int code = QORORM1_SpeicherLesen(context.port, context.address, 4, static_cast<int>(start),
                                          static_cast<int>(size), data.data());
   if (code == 0) HexDump(start, data);
   return {code, {}};
 }
 
-CtlResult MemWrite(const CtlContext& context, const std::string& startText, const std::string& hex) {
+CtlResult MemWrite(const CtlContext& context, const std::vector<std::string>& arguments) {
   long start = 0;
   std::vector<unsigned char> data;
-  if (!ParseInt(startText, start, 0) || !ParseHexBytes(hex, data)) {
-    return Usage("mem-write ADRESSE HEX (HEX: Bytes als Hexziffern, z.B. 616263)");
-  }
+  if (!ParseMemWrite(arguments, start, data)) return Usage(kMemWriteUsage);
   // A frame carries at most 64 bytes; longer data goes in several blocks.
   std::size_t done = 0;
   do {
@@ -172,7 +195,10 @@ CtlResult MemWrite(const CtlContext& context, const std::string& startText, cons
 
 CtlResult Program(const CtlContext& context, bool store, const std::string& text) {
   long number = 0;
-  if (!ParseInt(text, number, 10)) return Usage(std::string(store ? "store" : "load") + " N (1..16)");
+  // The driver checks 1..16; the number only has to reach it unchanged.
+  if (!ParseInt(text, number, 10) || number < INT_MIN || number > INT_MAX) {
+    return Usage(std::string(store ? "store" : "load") + " N (1..16)");
+  }
   const int n = static_cast<int>(number);
   const int code = store ? QORVELT1_ProgrammSpeichern(context.port, context.address, n)
                          : QORVELT1_ProgrammLaden(context.port, context.address, n);
@@ -218,18 +244,16 @@ std::string CtlArgumentError(const std::string& command, const std::vector<std::
                        arguments[0][0] >= '1' && arguments[1][0] <= '9' && arguments[0][0] <= arguments[1][0];
     if (!range) return "scan [ERSTE LETZTE]: Adressen 1..9, ERSTE <= LETZTE";
   }
-  if ((command == "load" || command == "store") && !ParseInt(arguments[0], number, 10)) {
+  if ((command == "load" || command == "store") &&
+      (!ParseInt(arguments[0], number, 10) || number < INT_MIN || number > INT_MAX)) {
     return command + " N (1..16)";
   }
   if (command == "set" && arguments[0] != "programmname" && !ParseReal(arguments[1], real)) {
     return "set: " + arguments[1] + " ist keine Zahl";
   }
-  if (command == "mem-read" && (!ParseInt(arguments[0], number, 0) || !ParseInt(arguments[1], number, 0))) {
-    return "mem-read ADRESSE GROESSE (dezimal oder 0x...)";
-  }
-  if (command == "mem-write" && (!ParseInt(arguments[0], number, 0) || !ParseHexBytes(arguments[1], bytes))) {
-    return "mem-write ADRESSE HEX (HEX: Bytes als Hexziffern, z.B. 616263)";
-  }
+  long size = 0;
+  if (command == "mem-read" && !ParseMemRead(arguments, number, size)) return kMemReadUsage;
+  if (command == "mem-write" && !ParseMemWrite(arguments, number, bytes)) return kMemWriteUsage;
   return {};
 }
 
@@ -250,7 +274,7 @@ CtlResult RunCtlCommand(const CtlContext& context, const std::string& command,
   if (command == "store") return Program(context, true, arguments[0]);
   if (command == "get") return Get(context, arguments[0]);
   if (command == "set") return Set(context, arguments[0], arguments[1]);
-  if (command == "mem-read") return MemRead(context, arguments[0], arguments[1]);
-  if (command == "mem-write") return MemWrite(context, arguments[0], arguments[1]);
+  if (command == "mem-read") return MemRead(context, arguments);
+  if (command == "mem-write") return MemWrite(context, arguments);
   return Usage("unbekannter Befehl " + command);
 }
