@@ -1,6 +1,7 @@
 #include "sim_options.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -24,6 +25,17 @@ bool ParseNumber(const std::string& text, double& value) {
   char* end = nullptr;
   value = std::strtod(text.c_str(), &end);
   return !text.empty() && *end == '\0';
+}
+
+// A whole number in [low, high]; the range is checked while the value is
+// still a double, so nothing out of range (or NaN) is ever converted.
+bool ParseWholeNumber(const std::string& text, int low, int high, int& value) {
+  double number = 0;
+  if (!ParseNumber(text, number) || !(number >= low && number <= high) || number != std::floor(number)) {
+    return false;
+  }
+  value = static_cast<int>(number);
+  return true;
 }
 
 bool ParseHex16(std::string text, std::uint16_t& value) {
@@ -76,9 +88,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
     const std::string value = argv[++i];
     bool ok = true;
     if (option == "--com") {
-      double number = 0;
-      ok = ParseNumber(value, number) && number >= 1 && number <= 256 && number == static_cast<int>(number);
-      options.com = static_cast<int>(number);
+      ok = ParseWholeNumber(value, 1, 256, options.com);
     } else if (option == "--velt1") {
       ok = ParseAddressList(value, options.velt1Addresses);
     } else if (option == "--foreign") {
@@ -110,14 +120,13 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
       const std::size_t colon = value.find(':');
       double seed = 0;
       ok = colon != std::string::npos && ParseNumber(value.substr(0, colon), seed) && seed >= 0 &&
-           seed <= 4294967295.0 && ParseNumber(value.substr(colon + 1), options.randomRate) &&
-           options.randomRate >= 0 && options.randomRate <= 1;
+           seed <= 4294967295.0 && seed == std::floor(seed) &&
+           ParseNumber(value.substr(colon + 1), options.randomRate) && options.randomRate >= 0 &&
+           options.randomRate <= 1;
       options.randomFaults = true;
-      options.randomSeed = static_cast<std::uint32_t>(seed);
+      if (ok) options.randomSeed = static_cast<std::uint32_t>(seed);
     } else if (option == "--fifo") {
-      double bytes = 0;
-      ok = ParseNumber(value, bytes) && bytes >= 1 && bytes <= 4096 && bytes == static_cast<int>(bytes);
-      options.fifo = static_cast<int>(bytes);
+      ok = ParseWholeNumber(value, 1, 4096, options.fifo);
     } else if (option == "--timeout") {
       ok = ParseNumber(value, options.hostTimeout) && options.hostTimeout > 0 && options.hostTimeout <= 60;
     } else {

@@ -254,6 +254,46 @@ TEST_F(CtlAgainstSim, UsageErrorsExitWithTwo) {
   EXPECT_EQ(closed.err, "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n");
 }
 
+// Numbers outside their ranges are refused before anything is allocated for
+// them or sent; a number that does not fit an int is never cut to one.
+TEST_F(CtlAgainstSim, OutOfRangeNumbersAreRefusedBeforeAnythingIsSent) {
+  start({});
+  const std::vector<std::vector<std::string>> commands = {
+      {"mem-read", "0x10", "4294967617"}, {"mem-read", "0x10", "0"},
+      {"mem-read", "0x10", "0x10000"},    {"mem-read", "-1", "4"},
+      {"mem-read", "0x10000", "4"},       {"mem-read", "4294967296", "4"},
+      {"mem-write", "0x10000", "61"},     {"mem-write", "-1", "61"},
+      {"mem-write", "0xFFFF", "6162"},    {"mem-write", "0", ""},
+      {"load", "4294967297"},             {"store", "-4294967295"},
+  };
+  for (const auto& command : commands) {
+    const ToolRun run = ctl(command);
+    EXPECT_EQ(run.exitCode, 2) << command[0] << " " << command[1] << ": " << run.err;
+    EXPECT_EQ(run.out, "") << command[1];
+  }
+  EXPECT_EQ(RunTool(VELT1CTL_PATH, {"--com", "4294967316", "id"}, ports.path()).exitCode, 2);
+  std::string err;
+  EXPECT_EQ(sim->terminate(&err), 0);
+  EXPECT_EQ(err, "velt1-sim: 0 Frames empfangen\n");
+}
+
+// Out-of-range and non-finite values are refused while they are still
+// checked as text or as a double, never converted first.
+TEST_F(CtlAgainstSim, SimulatorRefusesOutOfRangeOptionValues) {
+  const std::vector<std::vector<std::string>> options = {
+      {"--com", "1e300"},         {"--com", "nan"},           {"--com", "20.5"},
+      {"--com", "257"},           {"--fifo", "nan"},          {"--fifo", "1e300"},
+      {"--fifo", "0"},            {"--random-faults", "-1:0"}, {"--random-faults", "1e300:0.5"},
+      {"--random-faults", "1:nan"}, {"--random-faults", "1.5:0"}, {"--timeout", "nan"},
+  };
+  for (const auto& option : options) {
+    const ToolRun run = RunTool(VELT1_SIM_PATH, option, ports.path());
+    EXPECT_EQ(run.exitCode, 2) << option[0] << " " << option[1] << ": " << run.err;
+    EXPECT_EQ(run.err.rfind("velt1-sim: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.out, "") << option[1];
+  }
+}
+
 TEST_F(CtlAgainstSim, SimulatorShutsDownCleanlyAndLeavesNoLink) {
   start({});
   const auto link = std::filesystem::path(ports.path()) / "COM20";
