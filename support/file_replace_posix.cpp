@@ -3,7 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <csignal>
+
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace file_replace {
@@ -19,6 +23,24 @@ void SyncDirectory(const std::filesystem::path& file) {
   ::fsync(fd);
   ::close(fd);
 }
+
+// The open file is still the one the path names: nobody renamed or deleted it
+// between our open and our lock.
+bool PathStillNames(int fd, const std::filesystem::path& path) {
+  struct stat opened {};
+  struct stat named {};
+  return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+bool IsRegularFile(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// An advisory lock marks a file as held; the system drops it when the holder
+// closes the file or dies.
+bool Hold(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
 
 }  // namespace
 
@@ -38,6 +60,51 @@ CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) 
   *file = stream;
   return CreateResult::Created;
 }
+
+CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
+  // Another writer may take a left-over file over and rename it away between
+  // our open and our lock; then the name is tried afresh.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      struct stat existing {};
+      const bool taken = errno == EISDIR || errno == ELOOP ||
+                         (errno == EACCES && ::lstat(path.c_str(), &existing) == 0);
+      return taken ? CreateResult::NameTaken : CreateResult::Failed;
+    }
+    if (!IsRegularFile(fd) || !Hold(fd)) {
+      ::close(fd);
+      return CreateResult::NameTaken;
+    }
+    if (!PathStillNames(fd, path)) {
+      ::close(fd);
+      continue;
+    }
+    std::FILE* stream = ::ftruncate(fd, 0) == 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (stream == nullptr) {
+      ::unlink(path.c_str());
+      ::close(fd);
+      return CreateResult::Failed;
+    }
+    *file = stream;
+    return CreateResult::Created;
+  }
+  return CreateResult::NameTaken;
+}
+
+void RemoveUnheldFile(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return;
+  if (IsRegularFile(fd) && Hold(fd) && PathStillNames(fd, path)) ::unlink(path.c_str());
+  ::close(fd);
+}
+
+bool DirectoryTakesNewFiles(const std::filesystem::path& directory) {
+  const std::filesystem::path folder = directory.empty() ? "." : directory;
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+void KeepRunningAtFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 int FlushToDisk(std::FILE* file) {
   if (std::fflush(file) != 0) return -1;
