@@ -11,6 +11,7 @@
 #include "line_server_posix.h"
 #include "pty_line_posix.h"
 #include "sim_options.h"
+#include "support/file_replace.h"
 
 #ifdef __linux__
 #include <sys/prctl.h>
@@ -34,6 +35,8 @@ void Announce(const PtyLine& line, int com) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Output to a file over the size limit fails instead of ending the program.
+  file_replace::KeepRunningAtFileSizeLimit();
   SimOptions options;
   std::string error;
   if (!ParseSimOptions(argc, argv, options, error)) {
@@ -41,8 +44,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (options.help) {
-    std::fputs(SimUsage(), stdout);
-    return 0;
+    // Help that could not be written (a full disk, a file-size limit) is a failure.
+    return std::fputs(SimUsage(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
   }
   sim::Bus bus(options.hostTimeout);
   SetUpBus(options, bus);

@@ -12,6 +12,7 @@
 #include "ctl_device_path_posix.h"
 #include "ctl_trace.h"
 #include "device/qorvelt1.h"
+#include "support/file_replace.h"
 
 namespace {
 
@@ -56,9 +57,7 @@ int Fail(int code) {
   return kExitFailure;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   CtlContext context;
   std::string devicePath;
   bool trace = false;
@@ -126,4 +125,20 @@ int main(int argc, char** argv) {
   if (byteTrace) byteTrace->flush();
   if (!result.usage.empty()) return UsageError(result.usage);
   return result.code == 0 ? 0 : Fail(result.code);
+}
+
+// Output that could not be written (a full disk, a file-size limit) makes
+// the run a failure, never a success.
+int CheckOutput(int exitCode) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return exitCode;
+  std::fprintf(stderr, "velt1ctl: Ausgabe konnte nicht geschrieben werden\n");
+  return exitCode == 0 ? kExitFailure : exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Output to a file over the size limit fails instead of ending the program.
+  file_replace::KeepRunningAtFileSizeLimit();
+  return CheckOutput(Run(argc, argv));
 }

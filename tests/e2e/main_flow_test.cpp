@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "app/funktionen.h"
@@ -60,6 +61,18 @@ TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
   EXPECT_EQ(RunUntilBeenden(), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), "");
+}
+
+// Over a file-size limit the configuration write must fail with its code,
+// not end the program by SIGXFSZ halfway through the file.
+TEST(MainFlow, FileSizeLimitDoesNotEndTheProgram) {
+  apptest::WorkingDirectory directory;
+  apptest::Runtime runtime;
+  std::signal(SIGXFSZ, SIG_DFL);
+  EXPECT_EQ(RunUntilBeenden(), 0);
+  struct sigaction current {};
+  ::sigaction(SIGXFSZ, nullptr, &current);
+  EXPECT_EQ(current.sa_handler, SIG_IGN);
 }
 
 }  // namespace

@@ -294,6 +294,15 @@ TEST_F(CtlAgainstSim, SimulatorRefusesOutOfRangeOptionValues) {
   }
 }
 
+// Output over a file-size limit fails the run; it does not end the program
+// by SIGXFSZ.
+TEST_F(CtlAgainstSim, OutputOverTheFileSizeLimitIsAFailureNotASignal) {
+  const std::string out = ports.path() + "/out.txt";
+  EXPECT_EQ(RunToolIntoLimitedFile(VELT1CTL_PATH, {"--help"}, out, 16), 1);
+  EXPECT_EQ(RunToolIntoLimitedFile(VELT1_SIM_PATH, {"--help"}, out, 16), 1);
+  EXPECT_EQ(RunToolIntoLimitedFile(VELT1CTL_PATH, {"--help"}, out, 1 << 20), 0);
+}
+
 TEST_F(CtlAgainstSim, SimulatorShutsDownCleanlyAndLeavesNoLink) {
   start({});
   const auto link = std::filesystem::path(ports.path()) / "COM20";
