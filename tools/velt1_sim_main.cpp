@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli_support.h"
 #include "line_server_posix.h"
 #include "pty_line_posix.h"
 #include "sim_options.h"
@@ -38,15 +39,10 @@ int main(int argc, char** argv) {
   // Output to a file over the size limit fails instead of ending the program.
   file_replace::KeepRunningAtFileSizeLimit();
   SimOptions options;
+  if (const int exitCode = ParseSimCommandLine(argc, argv, options); exitCode != cli::kGoOn) {
+    return exitCode;
+  }
   std::string error;
-  if (!ParseSimOptions(argc, argv, options, error)) {
-    std::fprintf(stderr, "velt1-sim: %s\n%s", error.c_str(), SimUsage());
-    return 2;
-  }
-  if (options.help) {
-    // Help that could not be written (a full disk, a file-size limit) is a failure.
-    return std::fputs(SimUsage(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
-  }
   sim::Bus bus(options.hostTimeout);
   SetUpBus(options, bus);
 
