@@ -42,6 +42,8 @@ TEST_F(CtlAgainstSim, ReadsTheIdentification) {
   EXPECT_EQ(sim->firstLine(), sim->firstLine().substr(0, sim->firstLine().find(' ')) + " COM20");
   EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
   EXPECT_EQ(ok({"--address", "1", "id"}), "QOR-VELT1-V1.07\n");
+  // Options may follow the command as well.
+  EXPECT_EQ(RunTool(VELT1CTL_PATH, {"id", "--com", kCom}, ports.path()).out, "QOR-VELT1-V1.07\n");
 }
 
 // Pacing changes when bytes arrive, never which.
@@ -93,6 +95,9 @@ TEST_F(CtlAgainstSim, SetAndGetEveryKeyword) {
     EXPECT_EQ(ok({"set", entry.keyword, entry.value}), "") << entry.keyword;
     EXPECT_EQ(ok({"get", entry.keyword}), entry.readBack) << entry.keyword;
   }
+  // A name that looks like an option follows "--".
+  EXPECT_EQ(ok({"set", "programmname", "--", "-A-"}), "");
+  EXPECT_EQ(ok({"get", "programmname"}), "-A-\n");
 }
 
 TEST_F(CtlAgainstSim, StartAndStopShowInTheStatusWord) {
