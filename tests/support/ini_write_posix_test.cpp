@@ -61,14 +61,14 @@ TEST(IniWriteKilled, TargetIsOldOrNewAndAtMostOneTempFileRemains) {
   std::mt19937 random(20261207);
   int absent = 0, old = 0, fresh = 0, tempsLeft = 0;
 
-  for (int round = 0; round < 100; ++round) {
-    const bool firstSave = round % 4 == 0;
+  for (int round = 0; round < 60; ++round) {
+    const bool firstSave = round % 3 == 0;
     if (firstSave) {
       fs::remove(target);
     } else {
       WriteBytes(target, oldBytes);
     }
-    for (int kill = 0; kill < 3; ++kill) {
+    for (int kill = 0; kill < 5; ++kill) {
       const pid_t pid = ::fork();
       ASSERT_GE(pid, 0);
       if (pid == 0) {
