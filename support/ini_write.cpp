@@ -67,7 +67,8 @@ std::string FormatStore(const IniStoreData& store) {
   return out;
 }
 
-// Whether the bytes read back as the store's sections and items, unchanged.
+// Whether the bytes read back as the store's sections and items, unchanged,
+// their quoting included.
 // Items read from a file can still hold what the writer cannot carry: a line
 // the reader would cut, or a tag that would join the split value before it.
 bool ReadsBackUnchanged(const IniStoreData& store, const std::string& bytes) {
@@ -78,7 +79,8 @@ bool ReadsBackUnchanged(const IniStoreData& store, const std::string& bytes) {
     if (read[s].name != section.name || read[s].items.size() != section.items.size()) return false;
     for (std::size_t i = 0; i < section.items.size(); ++i) {
       if (read[s].items[i].tag != section.items[i].tag ||
-          read[s].items[i].value != section.items[i].value) {
+          read[s].items[i].value != section.items[i].value ||
+          read[s].items[i].quoted != section.items[i].quoted) {
         return false;
       }
     }

@@ -262,6 +262,8 @@ TEST_F(IniWriteTest, SettingsSurviveAReadAndAWrite) {
       {"[n]\r\n" + tag249 + "=12345\r\n", {}, -65, ""},
       // "x Line3" would be read as the third line of x.
       {"[n]\r\nx = " + std::string(160, 'x') + "\r\nx Line3 = 7\r\n", {}, -65, ""},
+      // Joined, the value needs quotes that would mark it quoted when read back.
+      {"[n]\r\nv Line1 = \" a\"\r\nv Line2 = b\r\n", {}, -65, ""},
       {"", {{"n", tag247.c_str(), 12345}}, 0, "[n]\r\n" + tag247 + " = 12345\r\n\r\n"},
       {"", {{"n", tag247.c_str(), 123456}}, -65, ""},
       {"", {{"n", tag249.c_str(), 12345}}, -65, ""},
