@@ -22,7 +22,9 @@
 #endif
 
 #include "device/port_map.h"
+#include "device/serial_low_latency.h"
 #include "device/serial_port.h"
+#include "device/termios_port_posix.h"
 
 namespace rs232 {
 namespace {
@@ -123,7 +125,7 @@ bool IsPseudoTerminal(int fd, const std::string& path) {
 
 class TermiosPort final : public PortBackend {
  public:
-  explicit TermiosPort(int fd) : fd_(fd) {}
+  TermiosPort(int fd, TermiosIo io) : fd_(fd), io_(io) {}
   ~TermiosPort() override {
     ::ioctl(fd_, TIOCNXCL);
     ::flock(fd_, LOCK_UN);
@@ -180,7 +182,7 @@ class TermiosPort final : public PortBackend {
       // Take everything that has arrived: a reply that came in one piece
       // then costs one wake-up, not one per byte.
       received_.resize(kReadChunk);
-      const ssize_t n = ::read(fd_, received_.data(), received_.size());
+      const ssize_t n = io_.read(fd_, received_.data(), received_.size());
       received_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
       next_ = 0;
       if (n > 0) return received_[next_++] & 0x7F;
@@ -195,7 +197,7 @@ class TermiosPort final : public PortBackend {
   int WaitFor(short events, double deadline) {
     for (;;) {
       pollfd p{fd_, events, 0};
-      const int r = ::poll(&p, 1, RemainingMs(deadline));
+      const int r = io_.poll(&p, 1, RemainingMs(deadline));
       if (r < 0) {
         if (errno == EINTR) continue;
         return IoError(errno);
@@ -209,6 +211,7 @@ class TermiosPort final : public PortBackend {
   static constexpr std::size_t kReadChunk = 512;  // the input queue's size
 
   int fd_;
+  TermiosIo io_;
   double timeout_ = kDefaultComTime;
   std::vector<std::uint8_t> received_;  // read from the device, not yet taken
   std::size_t next_ = 0;
@@ -243,6 +246,10 @@ int Configure(int fd, const std::string& path, const LineSettings& settings) {
 
 }  // namespace
 
+std::unique_ptr<PortBackend> MakeTermiosPort(int fd, TermiosIo io) {
+  return std::make_unique<TermiosPort>(fd, io);
+}
+
 std::unique_ptr<PortBackend> OpenPlatformPort(int port, const LineSettings& settings, int& error) {
   const std::string path = DevicePathForPort(port);
   if (path.empty()) {
@@ -267,9 +274,10 @@ std::unique_ptr<PortBackend> OpenPlatformPort(int port, const LineSettings& sett
     return nullptr;
   }
   ::ioctl(fd, TIOCEXCL);
-  auto backend = std::make_unique<TermiosPort>(fd);
+  auto backend = MakeTermiosPort(fd);
   error = Configure(fd, path, settings);
   if (error != kOk) return nullptr;
+  RequestLowLatency(fd);
   return backend;
 }
 

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   g++-mingw-w64-x86-64-posix
   xvfb xauth
+  clang libfuzzer-14-dev
 )
 
 missing=()

@@ -9,7 +9,7 @@ scripts/build.sh release
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 
 scripts/build.sh sanitize
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
 scripts/build.sh mingw

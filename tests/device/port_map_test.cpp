@@ -35,6 +35,7 @@ class PortsFolderTest : public ::testing::Test {
     fs::create_symlink(root / "missing", root / "ports" / "COM34");
     fs::create_symlink(root / "device7", root / "ports" / "COM300");
     fs::create_symlink(root / "device7", root / "ports" / "COM07");
+    fs::create_symlink(root / "device9", root / "ports" / "COM08");
     fs::create_symlink(root / "device7", root / "ports" / "notaport");
     const char* old = std::getenv("VELT1_PORTS");
     saved = old ? std::optional<std::string>(old) : std::nullopt;
@@ -88,14 +89,17 @@ TEST_F(PortsFolderTest, PortNumberToDevicePath) {
 
 TEST_F(PortsFolderTest, ListHoldsLinksThatResolveAndAttachedChannels) {
   ASSERT_NE(AttachChannel(200, nullptr), nullptr);
+  ASSERT_NE(AttachChannel(7, nullptr), nullptr);  // a link names COM7 too: listed once
   const std::vector<std::string> names = Listed();
   DetachChannel(200);
+  DetachChannel(7);
   EXPECT_TRUE(Has(names, "COM7"));
   EXPECT_TRUE(Has(names, "COM9"));
   EXPECT_TRUE(Has(names, "COM200"));
   EXPECT_FALSE(Has(names, "COM34"));  // dangling
   EXPECT_FALSE(Has(names, "COM300"));
   EXPECT_FALSE(Has(names, "COM07"));
+  EXPECT_EQ(std::count(names.begin(), names.end(), "COM8"), 0);  // COM08 is no name of COM 8
   EXPECT_FALSE(Has(Listed(), "COM200"));
 }
 

@@ -154,6 +154,7 @@ TEST(Qorvelt1ParameterLesen, RepliesAndCodes) {
       {'1', "status", "#1S1R123456789\r", -404217, -1, -1, ""},
       {'1', "anzahlzaehne", "#1Z1", -404210, -1, -1, ""},
       {'&', "anzahlzaehne", "", -400124, -1, -1, ""},
+      {'&', "unbekannt", "", -400124, -1, -1, ""},  // the address is checked first
       {'1', "Status", "", -401202, -1, -1, ""},
   };
   for (const Case& c : cases) {

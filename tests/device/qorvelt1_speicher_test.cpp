@@ -93,6 +93,12 @@ TEST(Qororm1SpeicherLesen, LargestBlockAndChecksumWrap) {
   small.peer().then(ACK + "#1BDR401A00020" + Hex(std::vector<unsigned char>(32, 0)) + "0001\r");
   EXPECT_EQ(QORORM1_SpeicherLesen(kPort, '1', 4, 0x01A0, 32, daten.data()), 0);
   EXPECT_EQ(small.written(), "#1BDR401A00020\r");
+
+  PeerRig last;  // the last byte of the memory: 1 + 0x7A = 0x007B
+  last.peer().then(ACK + "#1BDR4FFFF00017A007B\r");
+  EXPECT_EQ(QORORM1_SpeicherLesen(kPort, '1', 4, 0xFFFF, 1, daten.data()), 0);
+  EXPECT_EQ(last.written(), "#1BDR4FFFF0001\r");
+  EXPECT_EQ(daten[0], 0x7A);
 }
 
 TEST(Qororm1SpeicherSchreiben, FramesAndCodes) {

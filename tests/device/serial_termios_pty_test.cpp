@@ -2,12 +2,23 @@
 // and plays the device.
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#include <termios.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 
+#include "device/serial_low_latency.h"
 #include "device/serial_port.h"
+#include "device/termios_port_posix.h"
 #include "pty_support.h"
 
 namespace rs232 {
@@ -82,6 +93,72 @@ TEST_F(TermiosPty, SecondOpenOfTheSameDeviceIsRefused) {
   ASSERT_EQ(CloseCom(kPort), kOk);
   EXPECT_EQ(OpenComConfig(kPort + 1, LineSettings{}), kOk);
   EXPECT_EQ(CloseCom(kPort + 1), kOk);
+}
+
+TEST_F(TermiosPty, LineRunsAt9600Baud) {
+  // A pseudo-terminal keeps the speed (though not the data bits), so the
+  // setting the port layer made can be read back from the master end.
+  termios tio{};
+  ASSERT_EQ(::tcgetattr(pty.master(), &tio), 0);
+  EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
+  EXPECT_EQ(::cfgetispeed(&tio), static_cast<speed_t>(B9600));
+}
+
+TEST_F(TermiosPty, LowLatencyRequestSetsTheAdapterTimerAndIsHarmlessElsewhere) {
+  namespace fs = std::filesystem;
+  // The port is open: asking again on the pseudo-terminal changes nothing
+  // and the line still works.
+  const int fd = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(LatencyTimerPath(fd, "/sys"), "");
+  RequestLowLatency(fd);
+  ASSERT_EQ(SetComTime(kPort, 1.5), kOk);
+  ASSERT_TRUE(pty.writeMaster("A"));
+  EXPECT_EQ(ComRdByte(kPort), 'A');
+
+  // An adapter with a latency timer in sysfs gets 1 ms.
+  const fs::path root = fs::temp_directory_path() / ("velt1-sysfs-" + std::to_string(::getpid()));
+  struct stat st {};
+  ASSERT_EQ(::fstat(fd, &st), 0);
+  const fs::path device = root / "dev" / "char" /
+                          (std::to_string(major(st.st_rdev)) + ":" + std::to_string(minor(st.st_rdev))) /
+                          "device";
+  fs::create_directories(device);
+  std::ofstream(device / "latency_timer") << "16\n";
+  EXPECT_EQ(LatencyTimerPath(fd, root.string()), (device / "latency_timer").string());
+  RequestLowLatency(fd, root.string());
+  std::ifstream timer(device / "latency_timer");
+  std::string value;
+  timer >> value;
+  EXPECT_EQ(value, "1");
+  ::close(fd);
+  fs::remove_all(root);
+}
+
+// A device whose reply and hang-up arrive in the same wake-up: poll()
+// reports POLLIN with POLLHUP once, then the hang-up alone.
+namespace hangup {
+const char kReply[] = "#1Z1R60\r";
+bool replied = false;
+int Poll(pollfd* fds, nfds_t, int) {
+  fds[0].revents = static_cast<short>(replied ? POLLHUP : POLLIN | POLLHUP | POLLERR);
+  return 1;
+}
+ssize_t Read(int, void* buffer, size_t count) {
+  if (replied) return 0;
+  replied = true;
+  const size_t n = std::min(count, sizeof kReply - 1);
+  std::memcpy(buffer, kReply, n);
+  return static_cast<ssize_t>(n);
+}
+}  // namespace hangup
+
+TEST(TermiosHangUp, ReplyThatArrivedBeforeTheHangUpIsReadFirst) {
+  auto port = MakeTermiosPort(-1, TermiosIo{hangup::Poll, hangup::Read});
+  std::string reply;
+  for (int byte; (byte = port->readByte(1.0)) >= 0;) reply += static_cast<char>(byte);
+  EXPECT_EQ(reply, hangup::kReply);
+  EXPECT_EQ(port->readByte(1.0), kGone);
 }
 
 }  // namespace

@@ -94,6 +94,12 @@ TEST(Faults, SlowAnswerStaysInsideTheHostTimeout) {
   const auto emissions = bus.receive("#1DF1\r");
   ASSERT_EQ(emissions.size(), 1u);
   EXPECT_EQ(emissions[0].delaySeconds, 1.0);
+
+  // By default the host waits 1.5 s, as the program's session sets it.
+  sim::Bus standard;
+  standard.addVelt1('1');
+  standard.faults().add(*sim::ParseFaultRule("DF1:slow", error));
+  EXPECT_EQ(standard.receive("#1DF1\r").at(0).delaySeconds, 0.75);
 }
 
 struct RuleText {
