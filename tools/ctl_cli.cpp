@@ -90,11 +90,8 @@ void AddDeviceCommands(CLI::App& app, Arguments& given, CtlInvocation& invocatio
   });
   auto* scan = Command(app, "scan", "Adressen 1..9, oder ERSTE bis LETZTE, nach\nGeräten absuchen",
                        "--com 20 scan 1 4");
-  for (std::string* end : {&given.first, &given.last}) {
-    scan->add_option(end == &given.first ? "ERSTE" : "LETZTE", *end, "Adresse")
-        ->option_text("1..9")
-        ->check(cli::WholeNumber(1, 9));
-  }
+  scan->add_option("ERSTE", given.first, "erste Adresse")->option_text("1..9")->check(cli::WholeNumber(1, 9));
+  scan->add_option("LETZTE", given.last, "letzte Adresse")->option_text("1..9")->check(cli::WholeNumber(1, 9));
   scan->callback([&given, &invocation] {
     if (given.first.empty() != given.last.empty()) throw CLI::ValidationError("scan: ERSTE und LETZTE angeben, oder keine");
     const char first = given.first.empty() ? '1' : given.first[0];
