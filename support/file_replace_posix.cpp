@@ -1,9 +1,8 @@
 #include "support/file_replace.h"
 
 #include <cerrno>
-#include <cstdio>
-
 #include <csignal>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -39,8 +38,20 @@ bool IsRegularFile(int fd) {
 }
 
 // An advisory lock marks a file as held; the system drops it when the holder
-// closes the file or dies.
-bool Hold(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+// closes the file or dies. Some network file systems keep no locks at all.
+enum class Lock { Held, HeldByOther, NotKept };
+
+Lock Hold(int fd) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return Lock::Held;
+  return errno == EWOULDBLOCK ? Lock::HeldByOther : Lock::NotKept;
+}
+
+// A new file: ours, unless another writer took it over before our lock.
+// Without locks a new name is still safe to use.
+bool HoldNewFile(int fd) { return Hold(fd) != Lock::HeldByOther; }
+
+// A file left under the name: ours only when a lock proves nobody holds it.
+bool HoldLeftOverFile(int fd) { return IsRegularFile(fd) && Hold(fd) == Lock::Held; }
 
 }  // namespace
 
@@ -62,17 +73,20 @@ CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) 
 }
 
 CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
-  // Another writer may take a left-over file over and rename it away between
-  // our open and our lock; then the name is tried afresh.
+  // Another writer may take a file over and rename it away between our open
+  // and our lock; then the name is tried afresh.
   for (int attempt = 0; attempt < 3; ++attempt) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    bool ours = fd >= 0 && HoldNewFile(fd);
     if (fd < 0) {
-      struct stat existing {};
-      const bool taken = errno == EISDIR || errno == ELOOP ||
-                         (errno == EACCES && ::lstat(path.c_str(), &existing) == 0);
-      return taken ? CreateResult::NameTaken : CreateResult::Failed;
+      if (errno != EEXIST) return CreateResult::Failed;
+      // Taken by a folder, a link, a file we may not write or one held by another writer.
+      fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+      if (fd < 0 && errno == ENOENT) continue;
+      if (fd < 0) return CreateResult::NameTaken;
+      ours = HoldLeftOverFile(fd);
     }
-    if (!IsRegularFile(fd) || !Hold(fd)) {
+    if (!ours) {
       ::close(fd);
       return CreateResult::NameTaken;
     }
@@ -95,7 +109,7 @@ CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
 void RemoveUnheldFile(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return;
-  if (IsRegularFile(fd) && Hold(fd) && PathStillNames(fd, path)) ::unlink(path.c_str());
+  if (HoldLeftOverFile(fd) && PathStillNames(fd, path)) ::unlink(path.c_str());
   ::close(fd);
 }
 
