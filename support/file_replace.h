@@ -42,8 +42,8 @@ void KeepRunningAtFileSizeLimit();
 int FlushToDisk(std::FILE* file);
 
 // Renames temp over target in one step, replacing an existing target, and
-// makes the rename itself durable. temp may still be open from OpenHeldFile. 0 on success, -1 on failure (temp and
-// target are then unchanged).
+// makes the rename itself durable; temp may still be open from OpenHeldFile.
+// 0 on success, -1 on failure (temp and target are then unchanged).
 int ReplaceFileAtomically(const std::filesystem::path& temp, const std::filesystem::path& target);
 
 }  // namespace file_replace
