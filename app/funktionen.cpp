@@ -1,6 +1,7 @@
 #include "app/funktionen.h"
 
 #include "connection/com_main.h"
+#include "connection/qor_com.h"
 #include "connection/status_main.h"
 #include "programs/dateifunktionen.h"
 #include "programs/par_main.h"
@@ -22,7 +23,7 @@ void Beenden() {
 int Func_IniDateiSpracheLaden() {
   gSprache = 1;
   QOR_Fehlersprache(1);
-  // Not yet: QorCom_SpracheSetzen(1), with the COM module.
+  QorCom_SpracheSetzen(1);
   return 0;
 }
 

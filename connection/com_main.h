@@ -1,8 +1,14 @@
 #pragma once
 // Com_Main: the COM settings panel (COMPANEL). It loads the panel, enters it
-// in the window list as "Com" and returns to the main panel on request.
+// in the window list as "Com", hands its controls to Qor_Com, keeps the
+// session in the configuration file and returns to the main panel on request.
 
 #include "support/ini_store.h"
+
+// A key of section "com" is missing: the first missing one is reported.
+constexpr int COMMAIN_FEHLER_COM_FEHLT = -801501;
+constexpr int COMMAIN_FEHLER_LCOM_FEHLT = -801502;
+constexpr int COMMAIN_FEHLER_ADRESSE_FEHLT = -801503;
 
 // Handle of the COM panel, valid from ComMain_Initialisieren to ComMain_Freigeben.
 extern int gComPanel;
@@ -11,7 +17,10 @@ extern int gComPanel;
 int ComMain_Initialisieren();
 // Discards the panel; 0.
 int ComMain_Freigeben();
-// The session's settings in section "com" of the configuration file.
+// The session in section "com" of the configuration file: "com" (the open
+// port, 0 = none), "lcom" (the last port) and "adresse" (the address
+// character's code). Reading applies every key that is there and returns the
+// code of the first missing one.
 int ComMain_ReadIni(IniStore ini);
 int ComMain_WriteIni(IniStore ini);
 

@@ -1,7 +1,10 @@
 #include "connection/status_main.h"
 
+#include <iterator>
 #include <string>
 
+#include "connection/qor_com.h"
+#include "device/velt1com.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
@@ -13,11 +16,22 @@ namespace {
 
 constexpr int kStatusLeds[] = {STATUSPNL_STATUSLED1, STATUSPNL_STATUSLED2,
                                STATUSPNL_STATUSLED9, STATUSPNL_STATUSLED10};
+// The status word's bit that each LED above shows.
+constexpr int kStatusMasken[] = {0x0001, 0x0002, 0x0100, 0x0200};
+
+// The toggle, the timer and the LEDs' dimming always change together.
+void Abfrage(int ein) {
+  SetCtrlVal(gStatusPanel, STATUSPNL_DAXSTATUSABFRAGE, ein);
+  SetCtrlAttribute(gStatusPanel, STATUSPNL_STATUSTIMER, ATTR_ENABLED, ein);
+  StatusMain_LedsDimmen(ein ? 0 : 1);
+}
 
 }  // namespace
 
 int StatusMain_Initialisieren() {
   RegisterCtrlCallback("Callback_Status_Button_Zurueck", Callback_Status_Button_Zurueck);
+  RegisterCtrlCallback("Callback_Status_Buttons", Callback_Status_Buttons);
+  RegisterCtrlCallback("Callback_Statustimer", Callback_Statustimer);
 
   gStatusPanel = LoadPanel(0, UiDateiname(), STATUSPNL);
   if (gStatusPanel < 0) return -1;
@@ -26,8 +40,10 @@ int StatusMain_Initialisieren() {
   SetCtrlVal(gStatusPanel, STATUSPNL_TEXT_GERAETSTATUS, std::string(GERAETENAME) + " Status");
   for (int led : kStatusLeds) SetCtrlVal(gStatusPanel, led, 0);
   StatusMain_LedsDimmen(1);
-  // Not yet: the COM state picture and the error display are handed to the
-  // COM module once that module exists.
+  QorCom_RegisterPictureringControl(gStatusPanel, STATUSPNL_COMPICTURERING);
+  QorCom_RegisterFehlerControls(gStatusPanel, STATUSPNL_FEHLERLED, STATUSPNL_FEHLERSTRING,
+                                STATUSPNL_FEHLERNUMMER);
+  DaxCom_ComLedSetzen(DAXCOM_LED_STATUSPANEL, StatusMain_ComLed);
   return 0;
 }
 
@@ -41,6 +57,33 @@ int StatusMain_WriteIni(IniStore) { return 0; }
 
 void StatusMain_LedsDimmen(int dimmed) {
   for (int led : kStatusLeds) SetCtrlAttribute(gStatusPanel, led, ATTR_DIMMED, dimmed);
+}
+
+void StatusMain_ComLed(int on) { SetCtrlVal(gStatusPanel, STATUSPNL_COMAKTIVLED, on); }
+
+int StatusMain_StatusAnzeigen() {
+  int status = 0;
+  const int code = DaxCom_StatusLesen(&status);
+  if (code != 0) return code;
+  for (std::size_t i = 0; i < std::size(kStatusLeds); ++i)
+    SetCtrlVal(gStatusPanel, kStatusLeds[i], (status & kStatusMasken[i]) != 0 ? 1 : 0);
+  return 0;
+}
+
+int Callback_Status_Buttons(int panel, int control, int event, void*, int, int) {
+  if (event != EVENT_COMMIT || control != STATUSPNL_DAXSTATUSABFRAGE) return 0;
+  int ein = 0;
+  GetCtrlVal(panel, control, &ein);
+  // The first reading comes with the first tick, one interval later.
+  Abfrage(ein);
+  return 0;
+}
+
+int Callback_Statustimer(int, int, int event, void*, int, int) {
+  if (event != EVENT_TIMER_TICK) return 0;
+  // The code is already on every error display; polling waits for the operator.
+  if (StatusMain_StatusAnzeigen() != 0) Abfrage(0);
+  return 0;
 }
 
 int Callback_Status_Button_Zurueck(int, int, int event, void*, int, int) {

@@ -35,6 +35,11 @@ std::filesystem::path PortsFolder();
 // number maps to nothing. The device need not exist.
 std::string DevicePathForPort(int port);
 
+// The device an operator knows the port by: on POSIX the device path, a link
+// followed to its target ("/dev/ttyUSB0", "/dev/pts/3"). Empty on Windows,
+// where COMn is the system's own name, and for an in-process channel.
+std::string DeviceBehindPort(int port);
+
 // The whole port list, each port once.
 std::vector<SerialCommValue> SerialCommValues();
 // The same list read as the registry is: the number of values, then each

@@ -15,6 +15,7 @@
 #include <linux/serial.h>
 #endif
 
+#include "device/serial_channel.h"
 #include "device/serial_port.h"
 
 namespace rs232 {
@@ -99,6 +100,20 @@ std::string DevicePathForPort(int port) {
   std::error_code ec;
   if (!link.empty() && fs::exists(fs::symlink_status(link, ec))) return link.string();
   return DefaultDevice(port);
+}
+
+std::string DeviceBehindPort(int port) {
+  if (AttachedChannel(port)) return {};
+  const std::string path = DevicePathForPort(port);
+  std::error_code ec;
+  if (path.empty() || !fs::is_symlink(path, ec)) return path;
+  // Followed to the end; a broken link shows where it points.
+  const fs::path resolved = fs::canonical(path, ec);
+  if (!ec) return resolved.string();
+  fs::path target = fs::read_symlink(path, ec);
+  if (ec) return path;
+  if (target.is_relative()) target = fs::path(path).parent_path() / target;
+  return target.lexically_normal().string();
 }
 
 std::vector<SerialCommValue> SerialCommValues() {

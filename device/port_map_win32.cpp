@@ -61,6 +61,8 @@ std::string DevicePathForPort(int port) {
   return "\\\\.\\COM" + std::to_string(port);
 }
 
+std::string DeviceBehindPort(int) { return {}; }
+
 std::vector<SerialCommValue> SerialCommValues() {
   std::vector<SerialCommValue> values;
   HKEY key = nullptr;

@@ -55,6 +55,17 @@ std::array<OpenPort, kMaxPort + 1>& Ports() {
   return ports;
 }
 
+std::array<int, kMaxPort + 1>& OpenErrors() {
+  static std::array<int, kMaxPort + 1> errors{};
+  return errors;
+}
+
+// Remembers the open's outcome for LastOpenError and passes it on.
+int OpenOutcome(int port, int error) {
+  OpenErrors()[static_cast<std::size_t>(port)] = error;
+  return error;
+}
+
 TraceFn& Trace() {
   static TraceFn trace;
   return trace;
@@ -83,7 +94,7 @@ void SetTrace(TraceFn trace) { Trace() = std::move(trace); }
 
 int OpenComConfig(int port, const LineSettings& settings) {
   if (!ValidPortNumber(port)) return kInvalidPort;
-  if (!ValidSettings(settings)) return kSettings;
+  if (!ValidSettings(settings)) return OpenOutcome(port, kSettings);
   CloseCom(port);
   std::unique_ptr<PortBackend> backend;
   int error = kOk;
@@ -91,14 +102,18 @@ int OpenComConfig(int port, const LineSettings& settings) {
     backend = std::make_unique<ChannelBackend>(std::move(channel));
   } else {
     backend = OpenPlatformPort(port, settings, error);
-    if (!backend) return error < 0 ? error : kIo;
+    if (!backend) return OpenOutcome(port, error < 0 ? error : kIo);
   }
   error = backend->setTimeout(kDefaultComTime);
-  if (error < 0) return error;
+  if (error < 0) return OpenOutcome(port, error);
   OpenPort& entry = Ports()[static_cast<std::size_t>(port)];
   entry.backend = std::move(backend);
   entry.timeout = kDefaultComTime;
-  return kOk;
+  return OpenOutcome(port, kOk);
+}
+
+int LastOpenError(int port) {
+  return ValidPortNumber(port) ? OpenErrors()[static_cast<std::size_t>(port)] : kOk;
 }
 
 int CloseCom(int port) {

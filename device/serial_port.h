@@ -49,6 +49,10 @@ constexpr double kDefaultComTime = 10.0;
 // Opens the port with the settings. An already open port is closed first.
 int OpenComConfig(int port, const LineSettings& settings);
 int CloseCom(int port);
+// Why the last OpenComConfig of the port failed; kOk after a success, before
+// any attempt and for a bad port number. The driver's open code does not say
+// it, the operator's message does (open_failure.h).
+int LastOpenError(int port);
 // Time-out for every later wait on the port (read one byte, write, drain).
 // Until it is set, a freshly opened port waits kDefaultComTime.
 int SetComTime(int port, double seconds);

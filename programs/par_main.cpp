@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "connection/qor_com.h"
+#include "device/velt1com.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
@@ -18,13 +20,22 @@ void RegisterCallbacks() {
   RegisterCtrlCallback("Callback_Info_Button_Ok", Callback_Info_Button_Ok);
   RegisterCtrlCallback("Callback_Kalib_Buttons", Callback_Kalib_Buttons);
   RegisterMenuCallback("Menu_Main_Info", Menu_Main_Info);
-  // Not yet: Callback_Main_Buttons, Callback_Programmliste,
+  RegisterCtrlCallback("Callback_Main_Buttons", Callback_Main_Buttons);
+  // Not yet: Callback_Programmliste,
   // Callback_AllgemeineAenderung, Menu_Main_Datei, Menu_Main_Programm and
   // Menu_Main_Sprache come with the program table, the program operations and
   // the parameter file.
 }
 
 bool English() { return gSprache == 2; }
+
+void ComLed(int on) { SetCtrlVal(gMainPanel, MAINPANEL_COMAKTIVLED, on); }
+
+int Programmnummer() {
+  int nummer = 0;
+  GetCtrlVal(gMainPanel, MAINPANEL_PROGRAMMNUMMER, &nummer);
+  return nummer;
+}
 
 }  // namespace
 
@@ -56,6 +67,8 @@ int ParMain_Initialisieren(const char* version, const char* datum) {
                    English() ? "Read from " + geraet : "vom " + geraet + " lesen");
   SetCtrlAttribute(gMainPanel, MAINPANEL_PROGSCHREIBEN, ATTR_LABEL_TEXT,
                    English() ? "Write to " + geraet : "zum " + geraet + " schreiben");
+  // The device keeps sixteen programs.
+  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGRAMMNUMMER, ATTR_MAX_VALUE, 16);
   SetCtrlVal(gMainPanel, MAINPANEL_TEXT_GERAETSTEUERN,
              English() ? "Control " + geraet : geraet + " steuern");
 
@@ -66,8 +79,11 @@ int ParMain_Initialisieren(const char* version, const char* datum) {
   Fenster_PanelZurListeHinzufuegen(gMainPanel, English() ? "Main window" : "Hauptfenster",
                                    MENUMAIN_FENSTER);
 
-  // Not yet: the COM state picture and the error display are handed to the
-  // COM module, and the program table is initialised, once those exist.
+  QorCom_RegisterPictureringControl(gMainPanel, MAINPANEL_COMPICTURERING);
+  QorCom_RegisterFehlerControls(gMainPanel, MAINPANEL_FEHLERLED, MAINPANEL_FEHLERSTRING,
+                                MAINPANEL_FEHLERNUMMER);
+  DaxCom_ComLedSetzen(DAXCOM_LED_HAUPTPANEL, ComLed);
+  // Not yet: the program table is initialised once it exists.
   return 0;
 }
 
@@ -90,3 +106,27 @@ int Callback_Info_Button_Ok(int, int, int event, void*, int, int) {
 }
 
 int Callback_Kalib_Buttons(int, int, int, void*, int, int) { return 0; }
+
+int Callback_Main_Buttons(int, int control, int event, void*, int, int) {
+  if (event != EVENT_COMMIT) return 0;
+  // The services show their own results on the error display.
+  switch (control) {
+    case MAINPANEL_PROGRAMMEINSTELLEN:
+      DaxCom_ProgrammEinstellen(Programmnummer());
+      break;
+    case MAINPANEL_PROGRAMMSPEICHERN:
+      DaxCom_ProgrammAbspeichern(Programmnummer());
+      break;
+    case MAINPANEL_START:
+      DaxCom_GeraetStarten();
+      break;
+    case MAINPANEL_STOPP:
+      DaxCom_GeraetStoppen();
+      break;
+    default:
+      // Not yet: the file buttons and the program transfers come with the
+      // program table and the parameter file.
+      break;
+  }
+  return 0;
+}

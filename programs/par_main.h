@@ -25,6 +25,10 @@ void Menu_Main_Info(int menuBar, int menuItem, void* callbackData, int panel);
 // OK on the info panel: removes the popup.
 int Callback_Info_Button_Ok(int panel, int control, int event, void* callbackData,
                             int eventData1, int eventData2);
+// The main panel's buttons: start and stop the device, load a device program
+// into its working parameters ("Einstellen") or store them as one ("Speichern").
+int Callback_Main_Buttons(int panel, int control, int event, void* callbackData, int eventData1,
+                          int eventData2);
 // The calibration panel's buttons: the panel has no function, nothing happens.
 int Callback_Kalib_Buttons(int panel, int control, int event, void* callbackData,
                            int eventData1, int eventData2);

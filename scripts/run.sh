@@ -26,8 +26,15 @@ done
 echo "run: simulator on COM $com ($(head -n1 "$sim_out"))"
 
 ini=$run_dir/velt1Steuerung.ini
-# Name the simulator's port unless the file already names one.
-grep -qi '^com *=' "$ini" 2>/dev/null || printf '[com]\r\nadresse = 49\r\ncom = %d\r\nlcom = 0\r\n\r\n' "$com" >"$ini"
+# The simulator's port opens at start unless the file names another open port;
+# the last port and the address stay as the previous run left them.
+if ! grep -Eqi '^com *= *[1-9]' "$ini" 2>/dev/null; then
+  if grep -Eqi '^com *=' "$ini" 2>/dev/null; then
+    sed -i -E "s/^com *=.*/com = $com\r/I" "$ini"
+  else
+    printf '[com]\r\nadresse = 49\r\ncom = %d\r\nlcom = 0\r\n\r\n' "$com" >"$ini"
+  fi
+fi
 
 cd "$run_dir"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" = "" ]; then

@@ -11,8 +11,10 @@
 #include "ctl_commands.h"
 #include "ctl_device_path_posix.h"
 #include "ctl_trace.h"
+#include "device/open_failure.h"
 #include "device/qorvelt1.h"
 #include "support/file_replace.h"
+#include "support/qor_error.h"
 
 namespace {
 
@@ -48,6 +50,8 @@ int Run(int argc, char** argv) {
     InstallTrace(*byteTrace);
   }
   int code = QORVELT1_Open(context.port, kBaud);
+  // The message says why the port did not open, and which device it is.
+  if (code != 0) QOR_Fehleruserstring(rs232::OpenFailureText(context.port).c_str());
   if (code == 0) code = QORVELT1_Timeout(context.port, kTimeoutSeconds);
   if (code != 0) return Fail(code);
   code = invocation.run(context);

@@ -70,6 +70,7 @@ struct CtrlDef {
   Image image = Image::None;
   double interval = 0.0;       // timers, seconds
   bool enabled = true;         // timers
+  bool indicator = false;      // numerics, strings: shows what the program sets, the operator cannot edit it
   std::string callback;        // name of the control's callback, "" = none
 };
 

@@ -153,12 +153,16 @@ CtrlDef FehlerLed(int id, const std::string& constant) {
 }
 
 CtrlDef FehlerNummer(int id, const std::string& constant) {
-  return Numeric(id, constant, "", kStripFehlerNummer, LabelPos::None, ValueType::Int, 0,
-                 std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 1, 0);
+  CtrlDef c = Numeric(id, constant, "", kStripFehlerNummer, LabelPos::None, ValueType::Int, 0,
+                      std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 1, 0);
+  c.indicator = true;
+  return c;
 }
 
 CtrlDef FehlerString(int id, const std::string& constant) {
-  return StringCtrl(id, constant, "", kStripFehlerString, LabelPos::None);
+  CtrlDef c = StringCtrl(id, constant, "", kStripFehlerString, LabelPos::None);
+  c.indicator = true;
+  return c;
 }
 
 }  // namespace ui::gui

@@ -50,7 +50,8 @@ CtrlDef Picture(int id, const std::string& constant, Image image, Rect rect);
 CtrlDef Decoration(int id, const std::string& constant, Rect rect);
 CtrlDef Timer(int id, const std::string& constant, const std::string& label, Rect rect,
               double interval, bool enabled, const std::string& callback);
-// The error display: LED "Fehler", number (full int range), text.
+// The error display: LED "Fehler", number (full int range), text; the number
+// and the text only display.
 CtrlDef FehlerLed(int id, const std::string& constant);
 CtrlDef FehlerNummer(int id, const std::string& constant);
 CtrlDef FehlerString(int id, const std::string& constant);

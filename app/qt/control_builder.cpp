@@ -1,11 +1,13 @@
 #include "app/qt/control_builder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include <climits>
 #include <cmath>
 
+#include "app/qt/control_accessibility.h"
 #include "app/qt/control_widgets.h"
 #include "app/qt/image_painter.h"
 #include "app/qt/panel_window.h"
@@ -90,7 +93,7 @@ QWidget* NewPictureButton(int panel, const ui::CtrlDef& def, QWidget* parent) {
   const QSize iconSize(std::max(8, def.rect.width - 8), std::max(8, def.rect.height - 8));
   button->setIcon(QIcon(DrawImage(def.image, 0, iconSize)));
   button->setIconSize(iconSize);
-  if (!def.label.empty()) button->setToolTip(QString::fromStdString(def.label));
+  button->setToolTip(def.label.empty() ? ImageText(def.image) : QString::fromStdString(def.label));
   QObject::connect(button, &QPushButton::clicked, [panel, id = def.id] { Commit(panel, id); });
   return button;
 }
@@ -109,37 +112,56 @@ QWidget* NewToggle(int panel, const ui::CtrlDef& def, QWidget* parent) {
   return button;
 }
 
+// A value the operator entered; a display takes none and shows its own again.
+void TakeEnteredNumber(int panel, int id, double value) {
+  ControlRecord* record = Record(panel, id);
+  if (record && record->def.indicator) {
+    ShowNumber(*record, record->value);
+    return;
+  }
+  if (record) record->value = value;
+  Commit(panel, id);
+}
+
 QWidget* NewNumeric(int panel, const ui::CtrlDef& def, QWidget* parent) {
+  QAbstractSpinBox* box = nullptr;
   if (def.valueType == ui::ValueType::Int) {
     auto* spin = new QSpinBox(parent);
-    spin->setKeyboardTracking(false);
-    QObject::connect(spin, &QSpinBox::valueChanged, [panel, id = def.id](int value) {
-      if (ControlRecord* record = Record(panel, id)) record->value = value;
-      Commit(panel, id);
-    });
-    return spin;
+    QObject::connect(spin, &QSpinBox::valueChanged,
+                     [panel, id = def.id](int value) { TakeEnteredNumber(panel, id, value); });
+    box = spin;
+  } else {
+    auto* spin = new QDoubleSpinBox(parent);
+    QObject::connect(spin, &QDoubleSpinBox::valueChanged,
+                     [panel, id = def.id](double value) { TakeEnteredNumber(panel, id, value); });
+    box = spin;
   }
-  auto* spin = new QDoubleSpinBox(parent);
-  spin->setKeyboardTracking(false);
-  QObject::connect(spin, &QDoubleSpinBox::valueChanged, [panel, id = def.id](double value) {
-    if (ControlRecord* record = Record(panel, id)) record->value = value;
-    Commit(panel, id);
-  });
-  return spin;
+  box->setKeyboardTracking(false);
+  if (def.indicator) {
+    box->setReadOnly(true);
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+  }
+  return box;
 }
 
 QWidget* NewString(int panel, const ui::CtrlDef& def, QWidget* parent) {
   auto* edit = new QLineEdit(QString::fromStdString(def.text), parent);
-  // Enter commits; leaving the field commits only what was typed.
+  edit->setReadOnly(def.indicator);
+  // Enter commits; leaving the field commits only what was typed. A display
+  // commits nothing.
   QObject::connect(edit, &QLineEdit::returnPressed, [panel, id = def.id, edit] {
+    if (edit->isReadOnly()) return;
     edit->setModified(false);
     Commit(panel, id);
   });
   QObject::connect(edit, &QLineEdit::editingFinished, [panel, id = def.id, edit] {
-    if (!edit->isModified()) return;
+    if (!edit->isModified() || edit->isReadOnly()) return;
     edit->setModified(false);
     Commit(panel, id);
   });
+  // A text that assistive technology puts in counts as typed; the program's
+  // own SetCtrlVal clears the mark again once the text is in.
+  QObject::connect(edit, &QLineEdit::textChanged, [edit] { edit->setModified(true); });
   return edit;
 }
 
@@ -239,7 +261,41 @@ ControlRecord BuildControl(int panel, PanelWindow* window, QObject* eventFilter,
     ShowNumber(record, def.initial);
   }
   Watch(record.widget, panel, def.id, eventFilter);
+  SetUpAccessibility(record);
   return record;
+}
+
+ControlRecord* ControlOf(const QWidget* widget, int* panel) {
+  if (!widget) return nullptr;
+  const int panelHandle = widget->property(kPanelProperty).toInt();
+  ControlRecord* record = Record(panelHandle, widget->property(kControlProperty).toInt());
+  if (!record || record->widget != widget) return nullptr;
+  if (panel) *panel = panelHandle;
+  return record;
+}
+
+void SendLeftClick(QWidget* widget) {
+  const QPointer<QWidget> target(widget);
+  const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+  const QPointF global = widget->mapToGlobal(local);
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  // The press may have ended the panel.
+  if (!target) return;
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+void ChooseRingItem(ControlRecord& ring, int panel, int index) {
+  if (auto* combo = qobject_cast<QComboBox*>(ring.widget)) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return;
+  }
+  ShowIndex(ring, index);
+  Commit(panel, ring.def.id);
 }
 
 bool IsRing(const ControlRecord& control) {
@@ -278,7 +334,7 @@ int CurrentIndex(const ControlRecord& control) {
 void ShowIndex(ControlRecord& control, int index) {
   if (auto* combo = qobject_cast<QComboBox*>(control.widget)) {
     const QSignalBlocker quiet(combo);
-    combo->setCurrentIndex(index);
+    combo->setCurrentIndex(index);  // tells assistive technology itself
     combo->repaint();
     return;
   }
@@ -287,6 +343,7 @@ void ShowIndex(ControlRecord& control, int index) {
   const bool valid = index >= 0 && index < static_cast<int>(control.def.items.size());
   image->setImageValue(valid ? ToInt(control.def.items[static_cast<std::size_t>(index)].value) : 0);
   image->repaint();
+  NotifyAccessibleValue(control);
 }
 
 void ShowRingItems(ControlRecord& control, int index) {
@@ -312,6 +369,7 @@ void ShowNumber(ControlRecord& control, double value) {
   } else if (auto* led = dynamic_cast<LedWidget*>(widget)) {
     control.value = value != 0 ? 1 : 0;
     led->setOn(value != 0);
+    NotifyAccessibleValue(control);
   } else if (control.def.kind == ui::CtrlKind::ToggleButton) {
     auto* button = static_cast<QPushButton*>(widget);
     const QSignalBlocker quiet(button);
@@ -319,6 +377,7 @@ void ShowNumber(ControlRecord& control, double value) {
     button->setChecked(value != 0);
     ShowToggleText(control);
   }
+  if (control.def.indicator) RefreshAccessibleName(control);
   widget->repaint();
 }
 
@@ -342,6 +401,7 @@ void ShowLimits(ControlRecord& control) {
 void ShowToggleText(ControlRecord& control) {
   const ui::CtrlDef& def = control.def;
   static_cast<QPushButton*>(control.widget)->setText(MnemonicText(control.value != 0 ? def.onText : def.text));
+  RefreshAccessibleName(control);
 }
 
 void ShowLabel(ControlRecord& control) {
@@ -349,6 +409,7 @@ void ShowLabel(ControlRecord& control) {
   switch (def.kind) {
     case ui::CtrlKind::CommandButton:
       static_cast<QPushButton*>(control.widget)->setText(MnemonicText(def.label));
+      RefreshAccessibleName(control);
       return;
     case ui::CtrlKind::ToggleButton:
       ShowToggleText(control);
@@ -359,6 +420,7 @@ void ShowLabel(ControlRecord& control) {
   if (!control.label) return;
   control.label->setText(MnemonicText(def.label));
   PlaceLabel(control);
+  RefreshAccessibleName(control);
 }
 
 void PlaceLabel(ControlRecord& control) {

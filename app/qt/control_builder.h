@@ -6,6 +6,7 @@
 #include "app/qt/runtime_state.h"
 
 class QObject;
+class QWidget;
 
 namespace qtui {
 
@@ -29,6 +30,15 @@ void ShowLimits(ControlRecord& control);
 void ShowToggleText(ControlRecord& control);
 void ShowLabel(ControlRecord& control);
 void PlaceLabel(ControlRecord& control);
+
+// The control a widget shows, and its panel; null for any other widget.
+ControlRecord* ControlOf(const QWidget* widget, int* panel = nullptr);
+// A left click in the middle of the widget, as the mouse delivers it: the
+// click event to the callback, then whatever the widget does with a click.
+void SendLeftClick(QWidget* widget);
+// Rings and picture rings: the item chosen as the operator chooses it, then
+// committed.
+void ChooseRingItem(ControlRecord& ring, int panel, int index);
 
 bool IsRing(const ControlRecord& control);
 // Rings: the index of the first item with this value, or -1.

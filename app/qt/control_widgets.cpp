@@ -61,12 +61,25 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   p.drawRect(outer.translated(1, 1));
 }
 
+namespace {
+
+// Replaces the first "__" that stands before a letter.
+QString ReplaceShortcutMarker(QString text, const QString& by) {
+  const qsizetype marker = text.indexOf(QLatin1String("__"));
+  if (marker >= 0 && marker + 2 < text.size()) text.replace(marker, 2, by);
+  return text;
+}
+
+}  // namespace
+
 QString MnemonicText(const std::string& label) {
   QString text = QString::fromStdString(label);
   text.replace(QLatin1Char('&'), QLatin1String("&&"));
-  const qsizetype marker = text.indexOf(QLatin1String("__"));
-  if (marker >= 0 && marker + 2 < text.size()) text.replace(marker, 2, QLatin1String("&"));
-  return text;
+  return ReplaceShortcutMarker(text, QStringLiteral("&"));
+}
+
+QString PlainText(const std::string& label) {
+  return ReplaceShortcutMarker(QString::fromStdString(label), QString());
 }
 
 }  // namespace qtui

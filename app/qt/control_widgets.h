@@ -52,5 +52,7 @@ class FrameWidget : public QWidget {
 
 // "__OK" -> "&OK" (O is the keyboard shortcut); a plain '&' stays visible.
 QString MnemonicText(const std::string& label);
+// "__OK" -> "OK": the label as it reads, without the shortcut marker.
+QString PlainText(const std::string& label);
 
 }  // namespace qtui

@@ -19,7 +19,7 @@ void DrawComState(QPainter& p, const QRectF& r, int value) {
   font.setPixelSize(std::max(7, static_cast<int>(h * 0.22)));
   p.setFont(font);
   p.setPen(shell.darker(130));
-  p.drawText(QRectF(r.left(), r.top(), w, h * 0.30), Qt::AlignCenter, QStringLiteral("COM"));
+  p.drawText(QRectF(r.left(), r.top(), w, h * 0.30), Qt::AlignCenter, ImageText(ui::Image::ComState));
 
   QPainterPath trapezoid;
   trapezoid.moveTo(face.topLeft());
@@ -108,7 +108,7 @@ void DrawWordmark(QPainter& p, const QRectF& r) {
   font.setBold(true);
   font.setPixelSize(std::max(8, static_cast<int>(r.height() * 0.6)));
   p.setFont(font);
-  const QString text = QStringLiteral("VELT-1");
+  const QString text = ImageText(ui::Image::Wordmark);
   const double textWidth = p.fontMetrics().horizontalAdvance(text);
   if (textWidth > r.width() * 0.95) {
     font.setPixelSize(std::max(6, static_cast<int>(font.pixelSize() * r.width() * 0.95 / textWidth)));
@@ -134,6 +134,17 @@ QPixmap DrawImage(ui::Image image, int value, QSize size) {
     case ui::Image::None: break;
   }
   return pixmap;
+}
+
+QString ImageText(ui::Image image) {
+  switch (image) {
+    case ui::Image::ComState: return QStringLiteral("COM");
+    case ui::Image::LoadFile: return QStringLiteral("Datei laden");
+    case ui::Image::SaveFile: return QStringLiteral("Datei speichern");
+    case ui::Image::Wordmark: return QStringLiteral("VELT-1");
+    case ui::Image::None: break;
+  }
+  return {};
 }
 
 }  // namespace qtui

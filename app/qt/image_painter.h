@@ -12,4 +12,9 @@ namespace qtui {
 // port open", 1 to 16 the open port, 99 a port above 16.
 QPixmap DrawImage(ui::Image image, int value, QSize size);
 
+// The words a picture shows or stands for: what its tooltip says and what
+// assistive technology reads ("COM" for the COM state, "Datei laden" for the
+// open button).
+QString ImageText(ui::Image image);
+
 }  // namespace qtui

@@ -3,7 +3,8 @@
 // the same widget signals and events), so the callbacks see exactly what a
 // real press, click or close produces. Results as the runtime's: 0 or a
 // negative UIE_ code (UIE_BAD_ATTRIBUTE when the control cannot take that
-// action, for instance because it is dimmed).
+// action, for instance because it is dimmed, or its value because it only
+// displays).
 
 #include <string>
 #include <vector>

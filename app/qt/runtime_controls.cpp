@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 
+#include "app/qt/control_accessibility.h"
 #include "app/qt/control_builder.h"
 #include "app/qt/control_widgets.h"
 #include "app/qt/runtime_state.h"
@@ -86,10 +87,15 @@ int SetNumberAttribute(ControlRecord& record, int attribute, double value) {
       return 0;
     case ATTR_MAX_ENTRY_LENGTH:
       if (def.kind != ui::CtrlKind::String) return UIE_BAD_ATTRIBUTE;
+    {
       record.maxEntryLength = value < 0 ? -1 : ToInt(value);
-      static_cast<QLineEdit*>(widget)->setMaxLength(record.maxEntryLength < 0 ? 32767
-                                                                              : record.maxEntryLength);
+      // A text the limit cuts was not typed by the operator.
+      auto* edit = static_cast<QLineEdit*>(widget);
+      const bool typed = edit->isModified();
+      edit->setMaxLength(record.maxEntryLength < 0 ? 32767 : record.maxEntryLength);
+      edit->setModified(typed);
       return 0;
+    }
     case ATTR_ON_COLOR:
       if (def.kind != ui::CtrlKind::Led) return UIE_BAD_ATTRIBUTE;
       record.onColor = ToInt(value) & 0xFFFFFF;
@@ -183,6 +189,7 @@ int SetCtrlVal(int panel, int control, const std::string& value) {
       auto* edit = static_cast<QLineEdit*>(record->widget);
       edit->setText(text);  // cut to the maximum length
       edit->setModified(false);
+      edit->setCursorPosition(0);  // a text longer than the field shows its beginning
       break;
     }
     case ui::CtrlKind::TextMessage:
@@ -192,6 +199,7 @@ int SetCtrlVal(int panel, int control, const std::string& value) {
     default:
       return UIE_BAD_ATTRIBUTE;
   }
+  qtui::RefreshAccessibleName(*record);
   record->widget->repaint();
   return 0;
 }
@@ -264,6 +272,7 @@ int SetCtrlAttribute(int panel, int control, int attribute, const std::string& v
     case ATTR_TOOLTIP_TEXT:
       if (!record->widget) return UIE_BAD_ATTRIBUTE;
       record->widget->setToolTip(QString::fromStdString(value));
+      qtui::RefreshAccessibleName(*record);  // a picture button is called by its tooltip
       return 0;
     default:
       return UIE_BAD_ATTRIBUTE;

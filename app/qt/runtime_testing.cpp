@@ -32,6 +32,16 @@ ControlRecord* Operable(int panel, int control, int* error) {
   return record;
 }
 
+// A control whose value the operator can change: operable, and not a display.
+ControlRecord* Editable(int panel, int control, int* error) {
+  ControlRecord* record = Operable(panel, control, error);
+  if (record && record->def.indicator) {
+    *error = UIE_BAD_ATTRIBUTE;
+    return nullptr;
+  }
+  return record;
+}
+
 void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
   const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
   QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
@@ -43,9 +53,8 @@ int Click(int panel, int control, bool twice) {
   ControlRecord* record = Operable(panel, control, &error);
   if (!record) return error;
   QWidget* widget = record->widget;
-  SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton);
-  SendMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
-  if (twice) {
+  SendLeftClick(widget);
+  if (twice && FindControlRecord(panel, control, &error)) {
     SendMouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton);
     SendMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
   }
@@ -55,16 +64,10 @@ int Click(int panel, int control, bool twice) {
   return 0;
 }
 
-int CommitIndex(ControlRecord& record, int panel, int control, int index) {
+int CommitIndex(ControlRecord& record, int panel, int index) {
   if (!IsRing(record)) return UIE_BAD_ATTRIBUTE;
   if (index < 0 || index >= static_cast<int>(record.def.items.size())) return UIE_BAD_INDEX;
-  if (auto* combo = qobject_cast<QComboBox*>(record.widget)) {
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    return 0;
-  }
-  ShowIndex(record, index);
-  DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
+  ChooseRingItem(record, panel, index);
   return 0;
 }
 
@@ -86,7 +89,7 @@ MenuEntryRecord* SubmenuOf(MenuBarRecord& bar, int item) {
 
 int UserCommit(int panel, int control) {
   int error = 0;
-  ControlRecord* record = Operable(panel, control, &error);
+  ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
   switch (record->def.kind) {
     case ui::CtrlKind::CommandButton:
@@ -98,7 +101,7 @@ int UserCommit(int panel, int control) {
     case ui::CtrlKind::PictureRing: {
       const int index = CurrentIndex(*record);
       if (index < 0) return UIE_BAD_INDEX;
-      return CommitIndex(*record, panel, control, index);
+      return CommitIndex(*record, panel, index);
     }
     case ui::CtrlKind::Numeric:
       DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
@@ -113,18 +116,18 @@ int UserCommit(int panel, int control) {
 
 int UserCommitIndex(int panel, int control, int index) {
   int error = 0;
-  ControlRecord* record = Operable(panel, control, &error);
+  ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
-  return CommitIndex(*record, panel, control, index);
+  return CommitIndex(*record, panel, index);
 }
 
 int UserCommitValue(int panel, int control, double value) {
   int error = 0;
-  ControlRecord* record = Operable(panel, control, &error);
+  ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
   if (IsRing(*record)) {
     const int index = ItemIndexOf(*record, value);
-    return index < 0 ? UIE_BAD_INDEX : CommitIndex(*record, panel, control, index);
+    return index < 0 ? UIE_BAD_INDEX : CommitIndex(*record, panel, index);
   }
   QWidget* widget = record->widget;
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
@@ -149,7 +152,7 @@ int UserCommitValue(int panel, int control, double value) {
 
 int UserCommitText(int panel, int control, const std::string& text) {
   int error = 0;
-  ControlRecord* record = Operable(panel, control, &error);
+  ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
   if (record->def.kind != ui::CtrlKind::String) return UIE_BAD_ATTRIBUTE;
   auto* edit = static_cast<QLineEdit*>(record->widget);

@@ -23,6 +23,9 @@ namespace {
 using apptest::ReadFile;
 using apptest::WriteFile;
 
+// The configuration file as the program writes it with no port open and address '1'.
+constexpr char kSection[] = "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 0\r\n\r\n";
+
 int RunProgram() {
   char name[] = "velt1-steuerung";
   char* argv[] = {name, nullptr};
@@ -170,8 +173,11 @@ TEST(Startup, ConfigurationFileReadCodesAndBoxes) {
       {"unreadable: a folder of that name",
        [] { std::filesystem::create_directory(INI_DATEINAME); }, -801286, "Fehler #801286",
        "Fehler beim lesen der INI-Datei"},
-      {"empty file", [] { WriteFile(INI_DATEINAME, ""); }, 0, "", ""},
-      {"section com", [] { WriteFile(INI_DATEINAME, "[com]\r\ncom = 0\r\n"); }, 0, "", ""},
+      {"empty file", [] { WriteFile(INI_DATEINAME, ""); }, -801501, "Fehler #801501",
+       "Fehler beim lesen der INI-Datei"},
+      {"section com without lcom", [] { WriteFile(INI_DATEINAME, "[com]\r\ncom = 0\r\n"); },
+       -801502, "Fehler #801502", "Fehler beim lesen der INI-Datei"},
+      {"whole section com", [] { WriteFile(INI_DATEINAME, kSection); }, 0, "", ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -219,9 +225,9 @@ TEST(Startup, ConfigurationFileWriteCodes) {
     apptest::WorkingDirectory directory;
     row.prepare();
     EXPECT_EQ(Func_IniDateiSchreiben(), row.code);
-    // Until the COM session keeps its keys here, the modules put nothing in.
+    // Only the COM session keeps settings: no port open, address '1'.
     if (row.code == 0) {
-      EXPECT_EQ(ReadFile(INI_DATEINAME), "");
+      EXPECT_EQ(ReadFile(INI_DATEINAME), kSection);
     }
   }
 }
@@ -243,7 +249,7 @@ TEST(Startup, QuitsFromEachTopLevelWindow) {
     SCOPED_TRACE(row.name);
     apptest::WorkingDirectory directory;
     apptest::Runtime runtime;
-    WriteFile(INI_DATEINAME, "; vor dem Start\r\n");
+    WriteFile(INI_DATEINAME, "; vor dem Start\r\n" + std::string(kSection));
     int quitFrom = 0;
     auto script = apptest::WhenMainPanelShown([&] {
       quitFrom = *row.panel;
@@ -255,7 +261,7 @@ TEST(Startup, QuitsFromEachTopLevelWindow) {
     });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_GT(quitFrom, 0);
-    EXPECT_EQ(ReadFile(INI_DATEINAME), "") << "written at the end";
+    EXPECT_EQ(ReadFile(INI_DATEINAME), kSection) << "written at the end";
     EXPECT_EQ(qtui::PanelWidget(quitFrom), nullptr) << "discarded";
     EXPECT_TRUE(runtime.popups().shown().empty());
   }

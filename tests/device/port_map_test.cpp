@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "device/open_failure.h"
 #include "device/serial_channel.h"
 #include "device/serial_port.h"
 
@@ -123,17 +124,28 @@ TEST_F(PortsFolderTest, OpeningWhatIsNotASerialDevice) {
   struct Case {
     int port;
     int expected;
+    std::string text;  // what the operator is told, with the device behind the link
   };
   const Case cases[] = {
-      {7, kNotFound},    // a plain file behind the link
-      {34, kNotFound},   // a broken link
-      {97, kNotFound},   // no device for the number
+      {7, kNotFound,  // a plain file behind the link
+       "COM 7 (" + fs::canonical(root / "device7").string() + "): kein Gerät vorhanden."},
+      {34, kNotFound, "COM 34 (" + (root / "missing").string() + "): kein Gerät vorhanden."},
+      {97, kNotFound, "COM 97 ist keinem Gerät zugeordnet."},  // no device for the number
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.port);
     EXPECT_EQ(OpenComConfig(c.port, LineSettings{}), c.expected);
+    EXPECT_EQ(LastOpenError(c.port), c.expected);
+    EXPECT_EQ(OpenFailureText(c.port), c.text);
     EXPECT_EQ(CloseCom(c.port), kNotOpen);
   }
+  // A successful open leaves nothing to explain; a channel names no device.
+  AttachChannel(7, nullptr);
+  EXPECT_EQ(OpenComConfig(7, LineSettings{}), kOk);
+  EXPECT_EQ(OpenFailureText(7), "");
+  EXPECT_EQ(DeviceBehindPort(7), "");
+  CloseCom(7);
+  DetachChannel(7);
 }
 
 TEST(PortsFolderDefault, ConfigurationFolderOfTheUser) {

@@ -41,7 +41,8 @@ TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
   apptest::WorkingDirectory first;
   EXPECT_EQ(RunUntilBeenden(), 0);
   ASSERT_TRUE(fs::exists(first.path() / INI_DATEINAME));
-  apptest::WriteFile(first.path() / INI_DATEINAME, "; erster Ordner\r\n");
+  const std::string ersterOrdner = "; erster Ordner\r\n[com]\r\ncom = 0\r\nlcom = 7\r\nadresse = 38\r\n";
+  apptest::WriteFile(first.path() / INI_DATEINAME, ersterOrdner);
 
   {
     // Started elsewhere: no file there yet, so the box shows again and the
@@ -52,15 +53,16 @@ TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
     ASSERT_EQ(runtime.popups().shown().size(), 1u);
     EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #802285");
     EXPECT_TRUE(fs::is_regular_file(second.path() / INI_DATEINAME));
-    EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), "; erster Ordner\r\n");
+    EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), ersterOrdner);
   }
 
   // Back in the first folder the file is found and read: no box, and it is
-  // written anew at the end.
+  // written anew at the end, with what was read.
   runtime.popups().clear();
   EXPECT_EQ(RunUntilBeenden(), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
-  EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), "");
+  EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME),
+            "[com]\r\nadresse = 38\r\ncom = 0\r\nlcom = 7\r\n\r\n");
 }
 
 // Over a file-size limit the configuration write must fail with its code,

@@ -253,10 +253,12 @@ TEST_F(CtlAgainstSim, UsageErrorsExitWithTwo) {
   EXPECT_EQ(run({"--com", "0", "id"}).exitCode, 2);
   EXPECT_EQ(run({"id"}).exitCode, 2);
   EXPECT_EQ(run({"--com", "20", "mem-write", "0", "ABC"}).exitCode, 2);
-  // No simulator: the port cannot be opened.
+  // No simulator: the port cannot be opened, and the message says which device is missing.
   const ToolRun closed = run({"--com", "21", "id"});
   EXPECT_EQ(closed.exitCode, 1);
-  EXPECT_EQ(closed.err, "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n");
+  EXPECT_EQ(closed.err,
+            "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n"
+            "COM 21 (/dev/ttyS20): kein Gerät vorhanden.\n");
 }
 
 // Numbers outside their ranges are refused before anything is allocated for

@@ -1,0 +1,76 @@
+// The device search on the COM panel: the identification of the device at
+// the session address, and the scan of every address that has an LED.
+
+#include <cstring>
+#include <string>
+
+#include "connection/qor_com.h"
+#include "connection/qor_com_register.h"
+#include "device/qorvelt1.h"
+#include "ui/runtime.h"
+
+namespace {
+
+constexpr int kIdPuffer = 32;
+constexpr int kGruen = 0x00FF00;  // a VELT-1
+constexpr int kRot = 0xFF0000;    // another kind of device
+
+void IdTextSetzen(const char* text) {
+  const CtrlRef& id = QorComRegister().idText;
+  if (id.gesetzt()) SetCtrlVal(id.panel, id.control, text);
+}
+
+void ScanTextSetzen(const char* text) {
+  const CtrlRef& scan = QorComRegister().scanText;
+  if (scan.gesetzt()) SetCtrlVal(scan.panel, scan.control, text);
+}
+
+}  // namespace
+
+int QorCom_IdLesen() {
+  const int port = QorCom_ComPortGet();
+  if (port == 0) return QORCOM_FEHLER_ID_NICHT_OFFEN;
+  IdTextSetzen("");
+  char id[kIdPuffer] = {};
+  const int code = QORVELT1_IDLesen(port, static_cast<char>(QorCom_AdresseGet()), id);
+  if (code != 0) return code;
+  IdTextSetzen(id);
+  return 0;
+}
+
+int QorCom_Scan() {
+  // The template's last character stands for the address being tried.
+  char fortschritt[kIdPuffer] = {};
+  std::strncpy(fortschritt,
+               QorComRegister().sprache == 2 ? "searching for device x" : "Suche nach Gerät x",
+               sizeof fortschritt - 1);
+  char* ziffer = fortschritt + std::strlen(fortschritt) - 1;
+
+  const int port = QorCom_ComPortGet();
+  if (port == 0) return QORCOM_FEHLER_SCAN_NICHT_OFFEN;
+  IdTextSetzen("");
+
+  const QorComControls& r = QorComRegister();
+  for (int i = 0; i < r.adressLedAnzahl && i < 9; ++i) {
+    const char adresse = static_cast<char>('1' + i);
+    const CtrlRef& led = r.adressLeds[static_cast<std::size_t>(i)];
+    *ziffer = adresse;
+    ScanTextSetzen(fortschritt);
+
+    char id[kIdPuffer] = {};
+    if (QORVELT1_IDLesen(port, adresse, id) != 0) {
+      SetCtrlVal(led.panel, led.control, 0);
+    } else if (std::strncmp(id, QORCOM_VELT1_KENNUNG, std::strlen(QORCOM_VELT1_KENNUNG)) == 0) {
+      SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kGruen);
+      SetCtrlVal(led.panel, led.control, 1);
+      if (r.adressRing.gesetzt())
+        SetCtrlVal(r.adressRing.panel, r.adressRing.control, static_cast<int>(adresse));
+      IdTextSetzen(id);
+    } else {
+      SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kRot);
+      SetCtrlVal(led.panel, led.control, 1);
+    }
+  }
+  ScanTextSetzen("");
+  return 0;
+}

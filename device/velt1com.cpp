@@ -1,0 +1,158 @@
+// The device services: each one is ZugriffBeginnen, the driver call(s), and
+// ZugriffBeenden with the first failure or 0.
+
+#include "device/velt1com.h"
+
+#include <array>
+#include <utility>
+
+#include "device/qorvelt1.h"
+
+namespace {
+
+struct Hooks {
+  DaxComSitzung sitzung;
+  std::array<std::function<void(int)>, DAXCOM_LED_ANZAHL> leds;
+  std::function<void(int)> fehleranzeige;
+};
+
+Hooks& Installed() {
+  static Hooks hooks;
+  return hooks;
+}
+
+void ComLeds(int on) {
+  for (const auto& led : Installed().leds)
+    if (led) led(on);
+}
+
+// The numeric fields of Programm in the order the device's keywords are transferred.
+struct Feld {
+  const char* keyword;
+  double Programm::*wert;
+};
+constexpr Feld kFelder[] = {
+    {"pruefspannungsquelle", &Programm::pruefspannungsquelle},
+    {"pruefspannung", &Programm::pruefspannung},
+    {"anzahlzaehne", &Programm::anzahlzaehne},
+    {"sensorkanaele", &Programm::sensorkanaele},
+    {"toleranzhigh", &Programm::toleranzhigh},
+    {"toleranzlow", &Programm::toleranzlow},
+    {"toleranzphase", &Programm::toleranzphase},
+    {"schwellwertsteigendeflanke", &Programm::schwellwertsteigendeflanke},
+    {"schwellwertfallendeflanke", &Programm::schwellwertfallendeflanke},
+    {"totzeitvorsteigend", &Programm::totzeitvorsteigend},
+    {"totzeitnachsteigend", &Programm::totzeitnachsteigend},
+    {"totzeitvorfallend", &Programm::totzeitvorfallend},
+    {"totzeitnachfallend", &Programm::totzeitnachfallend},
+};
+
+// Runs one service: `transfer` gets the port and the address of the access.
+template <typename Transfer>
+int Zugriff(Transfer transfer) {
+  int port = 0;
+  char adresse = 0;
+  int code = DaxCom_ZugriffBeginnen(&port, &adresse);
+  if (code == 0) code = transfer(port, adresse);
+  DaxCom_ZugriffBeenden(code);
+  return code;
+}
+
+int Lesen(int port, char adresse, Programm& programm) {
+  int code = QORVELT1_ParameterLesen(port, adresse, "programmname", nullptr, nullptr,
+                                     programm.programmname);
+  for (const Feld& feld : kFelder) {
+    if (code != 0) break;
+    code = QORVELT1_ParameterLesen(port, adresse, feld.keyword, &(programm.*feld.wert), nullptr,
+                                   nullptr);
+  }
+  return code;
+}
+
+int Schreiben(int port, char adresse, const Programm& programm) {
+  int code = QORVELT1_ParameterSchreiben(port, adresse, "programmname", 0.0, 0,
+                                         programm.programmname);
+  for (const Feld& feld : kFelder) {
+    if (code != 0) break;
+    code = QORVELT1_ParameterSchreiben(port, adresse, feld.keyword, programm.*feld.wert, 0, nullptr);
+  }
+  return code;
+}
+
+}  // namespace
+
+void DaxCom_SitzungSetzen(DaxComSitzung sitzung) { Installed().sitzung = std::move(sitzung); }
+
+void DaxCom_ComLedSetzen(DaxComLed led, std::function<void(int)> schalten) {
+  if (led >= 0 && led < DAXCOM_LED_ANZAHL) Installed().leds[led] = std::move(schalten);
+}
+
+void DaxCom_FehleranzeigeSetzen(std::function<void(int)> anzeigen) {
+  Installed().fehleranzeige = std::move(anzeigen);
+}
+
+void DaxCom_HooksEntfernen() { Installed() = Hooks{}; }
+
+int DaxCom_ZugriffBeginnen(int* port, char* adresse) {
+  const DaxComSitzung& sitzung = Installed().sitzung;
+  const int offen = sitzung.comPort ? sitzung.comPort() : 0;
+  if (offen == 0) return DAXCOM_FEHLER_NICHT_GEOEFFNET;
+  *port = offen;
+  *adresse = sitzung.adresse ? sitzung.adresse() : '1';
+  ComLeds(1);
+  return 0;
+}
+
+void DaxCom_ZugriffBeenden(int code) {
+  ComLeds(0);
+  if (Installed().fehleranzeige) Installed().fehleranzeige(code);
+}
+
+int DaxCom_ParameterLesen(Programm* programm) {
+  int port = 0;
+  char adresse = 0;
+  int code = DaxCom_ZugriffBeginnen(&port, &adresse);
+  // Read into a record of our own: the caller's changes only when all went well.
+  Programm gelesen = *programm;
+  if (code == 0) code = Lesen(port, adresse, gelesen);
+  DaxCom_ZugriffBeenden(code);
+  if (code == 0) *programm = gelesen;
+  return code;
+}
+
+int DaxCom_ParameterSchreiben(const Programm& programm) {
+  return Zugriff([&](int port, char adresse) { return Schreiben(port, adresse, programm); });
+}
+
+int DaxCom_ParameterAlsProgrammSpeichern(int programm) {
+  return Zugriff([=](int port, char adresse) {
+    return QORVELT1_ProgrammSpeichern(port, adresse, programm);
+  });
+}
+
+int DaxCom_ProgrammLaden(int programm) {
+  return Zugriff(
+      [=](int port, char adresse) { return QORVELT1_ProgrammLaden(port, adresse, programm); });
+}
+
+int DaxCom_GeraetStarten() {
+  return Zugriff(
+      [](int port, char adresse) { return QORVELT1_DeviceFunction(port, adresse, "start"); });
+}
+
+int DaxCom_GeraetStoppen() {
+  return Zugriff(
+      [](int port, char adresse) { return QORVELT1_DeviceFunction(port, adresse, "stopp"); });
+}
+
+int DaxCom_StatusLesen(int* status) {
+  return Zugriff([=](int port, char adresse) {
+    return QORVELT1_ParameterLesen(port, adresse, "status", nullptr, status, nullptr);
+  });
+}
+
+int DaxCom_ProgrammEinstellen(int programm) { return DaxCom_ProgrammLaden(programm); }
+
+int DaxCom_ProgrammAbspeichern(int programm) {
+  return DaxCom_ParameterAlsProgrammSpeichern(programm);
+}

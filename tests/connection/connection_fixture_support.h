@@ -1,0 +1,66 @@
+#pragma once
+// The three top-level panels loaded as at start-up (main, COM, status), a
+// simulated bus behind an in-process channel on COM 20, an empty ports folder
+// so that only the channel is listed, and readers for what the panels show.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app_test_support.h"
+#include "device/serial_channel.h"
+#include "sim/sim_channel_peer.h"
+
+namespace contest {
+
+constexpr int kSimPort = 20;
+
+// The simulator behind a channel, and a look at the panels whenever a frame
+// arrives (the bytes of that frame have not been answered yet).
+class WatchedSim : public rs232::ChannelPeer {
+ public:
+  void received(const std::uint8_t* data, std::size_t count, rs232::Channel& channel) override;
+  sim::Bus& bus() { return sim_.bus(); }
+  std::function<void()> onFrame;
+
+ private:
+  sim::SimChannelPeer sim_;
+};
+
+struct ErrorDisplay {
+  int led = 0;
+  std::string text;
+  int number = 0;
+  bool operator==(const ErrorDisplay&) const = default;
+};
+
+class PanelsTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  int IntValue(int panel, int control);
+  std::string Text(int panel, int control);
+  // The error display of the main, COM and status panel, in that order.
+  std::vector<ErrorDisplay> ErrorDisplays();
+  // The value of the main, COM and status panel's COM state picture.
+  std::vector<int> Pictures();
+  // The port ring's items as "label=value".
+  std::vector<std::string> PortRingItems();
+  std::string Written();
+
+  apptest::Runtime runtime;
+  std::shared_ptr<WatchedSim> sim = std::make_shared<WatchedSim>();
+  std::shared_ptr<rs232::Channel> channel;
+
+ private:
+  std::filesystem::path ports_;
+  std::optional<std::string> savedPorts_;
+};
+
+}  // namespace contest

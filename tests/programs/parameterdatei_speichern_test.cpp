@@ -1,0 +1,152 @@
+// Saving the parameter file: the new file is complete before it takes the
+// old one's place, and every failure leaves the old file byte for byte and
+// no temporary file behind.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <functional>
+#include <string>
+
+#include "programs/parameterdatei.h"
+#include "programs/parameterdatei_hook.h"
+#include "tests/programs/kindprozess_support.h"
+#include "tests/support/test_files_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using support_test::ReadBytes;
+using support_test::ScratchDir;
+using support_test::WriteBytes;
+
+const std::string kAlteDatei = "the operator's old file";
+
+std::array<Programm, PROGRAMM_ANZAHL> Tabelle() {
+  std::array<Programm, PROGRAMM_ANZAHL> tabelle{};
+  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
+    tabelle[i].programmname[0] = static_cast<char>('a' + i);
+    tabelle[i].anzahlzaehne = i;
+  }
+  return tabelle;
+}
+
+std::string NeueBytes() {
+  const ParameterdateiBild bild = Parameterdatei_Bauen(Tabelle());
+  return std::string(bild.begin(), bild.end());
+}
+
+std::string Eintraege(const fs::path& ordner) {
+  std::string namen;
+  for (const auto& eintrag : fs::directory_iterator(ordner)) namen += eintrag.path().filename().string() + " ";
+  return namen;
+}
+
+class ParameterdateiSpeichernTest : public ::testing::Test {
+ protected:
+  void TearDown() override { Parameterdatei_SetVorErsetzenHook(nullptr); }
+  fs::path Ziel() const { return ordner_ / "p.vlt"; }
+  ScratchDir ordner_;
+};
+
+TEST_F(ParameterdateiSpeichernTest, ANewFileHoldsTheImageAndNothingElseIsLeft) {
+  ASSERT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), 0);
+  EXPECT_EQ(ReadBytes(Ziel()), NeueBytes());
+  EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+}
+
+TEST_F(ParameterdateiSpeichernTest, AReplacedFileKeepsItsPermissionBits) {
+  WriteBytes(Ziel(), kAlteDatei);
+  const fs::perms bits = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(Ziel(), bits);
+  ASSERT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), 0);
+  EXPECT_EQ(ReadBytes(Ziel()), NeueBytes());
+  EXPECT_EQ(fs::status(Ziel()).permissions(), bits);
+}
+
+// The temporary file is complete and the old file untouched when the
+// replacement comes; a failure there keeps the old file.
+std::string gTempBeimErsetzen;
+std::string gZielBeimErsetzen;
+int ScheiterndesErsetzen(const fs::path& temp, const fs::path& ziel) {
+  gTempBeimErsetzen = ReadBytes(temp);
+  gZielBeimErsetzen = ReadBytes(ziel);
+  return -1;
+}
+
+TEST_F(ParameterdateiSpeichernTest, AFailureBeforeTheRenameKeepsTheOldFile) {
+  WriteBytes(Ziel(), kAlteDatei);
+  Parameterdatei_SetVorErsetzenHook(ScheiterndesErsetzen);
+  EXPECT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), -301402);
+  EXPECT_EQ(gTempBeimErsetzen, NeueBytes());
+  EXPECT_EQ(gZielBeimErsetzen, kAlteDatei);
+  EXPECT_EQ(ReadBytes(Ziel()), kAlteDatei);
+  EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+}
+
+// A full disk, as a file-size limit below the file's size.
+TEST_F(ParameterdateiSpeichernTest, AFullDiskKeepsTheOldFile) {
+  WriteBytes(Ziel(), kAlteDatei);
+  const int code = programs_test::ImKindprozess([&] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit grenze{1000, 1000};
+    if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return programs_test::kKindOhneErgebnis;
+    return Parameterdatei_Speichern(Ziel(), Tabelle());
+  });
+  EXPECT_EQ(code, -301402);
+  EXPECT_EQ(ReadBytes(Ziel()), kAlteDatei);
+  EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+}
+
+// Places that take no file: refused before anything is written.
+TEST_F(ParameterdateiSpeichernTest, UnwritablePlacesAreRefusedAndKeepTheOldFile) {
+  struct Fall {
+    const char* name;
+    std::function<fs::path(const fs::path& ordner)> anlegen;  // returns the target
+    const char* eintraege;  // the folder's entries afterwards
+  };
+  const Fall faelle[] = {
+      {"read-only file",
+       [](const fs::path& o) {
+         WriteBytes(o / "p.vlt", kAlteDatei);
+         fs::permissions(o / "p.vlt", fs::perms::owner_read);
+         return o / "p.vlt";
+       },
+       "p.vlt "},
+      {"new file in a read-only folder",
+       [](const fs::path& o) {
+         fs::permissions(o, fs::perms::owner_read | fs::perms::owner_exec);
+         return o / "p.vlt";
+       },
+       ""},
+      {"old file in a read-only folder",
+       [](const fs::path& o) {
+         WriteBytes(o / "p.vlt", kAlteDatei);
+         fs::permissions(o, fs::perms::owner_read | fs::perms::owner_exec);
+         return o / "p.vlt";
+       },
+       "p.vlt "},
+      {"a directory",
+       [](const fs::path& o) {
+         fs::create_directory(o / "p.vlt");
+         return o / "p.vlt";
+       },
+       "p.vlt "},
+      {"a folder that does not exist", [](const fs::path& o) { return o / "missing" / "p.vlt"; }, ""},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    ScratchDir ordner;
+    const fs::path ziel = fall.anlegen(ordner.path());
+    EXPECT_EQ(programs_test::MitDateirechten(ordner.path(), [&] { return Parameterdatei_Speichern(ziel, Tabelle()); }),
+              -301401);
+    EXPECT_EQ(Eintraege(ordner.path()), fall.eintraege);
+    if (fs::is_regular_file(ziel)) {
+      EXPECT_EQ(ReadBytes(ziel), kAlteDatei);
+    }
+  }
+}
+
+}  // namespace
