@@ -22,6 +22,10 @@ bool IsLinkOrFolder(const std::filesystem::path& path) {
          (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0;
 }
 
+// How a writer holds its temporary file: no other writer opens it meanwhile,
+// but it can be read, and renamed over the target or deleted while still open.
+constexpr DWORD kHolderSharing = FILE_SHARE_READ | FILE_SHARE_DELETE;
+
 }  // namespace
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
@@ -29,7 +33,7 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 }
 
 CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) {
-  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, kHolderSharing, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
@@ -54,9 +58,7 @@ CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) 
 
 CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
   if (IsLinkOrFolder(path)) return CreateResult::NameTaken;
-  // Shared for deletion only: no other writer opens it while we hold it, but
-  // it can be renamed over the target or deleted while still open.
-  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr,
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, kHolderSharing, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
                                 nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
