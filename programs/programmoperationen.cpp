@@ -32,9 +32,9 @@ int TransferFragen(const Frage& deutsch, const Frage& englisch) {
   return GenericMessagePopup(frage.titel, frage.text, "aktuelles", "alle", "abbrechen", 1, 2, 3);
 }
 
-// While all programs travel the panels take no input for seconds: a window
-// tells which program is on the line. It opens with the first step and
-// closes with the transfer.
+// While all programs travel the panels take no input for seconds: a box on
+// the main panel tells which program is on the line. It opens with the first
+// step and closes with the transfer.
 class Fortschrittsanzeige {
  public:
   explicit Fortschrittsanzeige(std::string titel) : titel_(std::move(titel)) {}

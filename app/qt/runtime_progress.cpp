@@ -1,12 +1,17 @@
-// The progress display: a small tool window with a text and a bar, above the
-// panel whose operation holds the event loop. It is painted directly on
-// every update, since no event is processed until the operation ends.
+// The progress display: a raised box in the middle of the panel whose
+// operation holds the event loop, with a title, a text and a bar. It lies
+// inside the panel's window rather than in a window of its own: a new window
+// is drawn only once the event loop has handled its mapping, and no event is
+// processed until the operation ends, whereas a box in a window already on
+// screen paints at once.
 
+#include <QFont>
+#include <algorithm>
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QVBoxLayout>
-#include <QWidget>
 #include <map>
 
 #include "app/qt/panel_window.h"
@@ -15,7 +20,7 @@
 namespace {
 
 struct Fortschritt {
-  QPointer<QWidget> window;
+  QPointer<QFrame> box;
   QLabel* text = nullptr;
   QProgressBar* bar = nullptr;
 };
@@ -27,6 +32,7 @@ std::map<int, Fortschritt>& Dialoge() {
 
 // What the operator reads is the name, the constant names the control.
 void Benennen(QWidget* widget, const QString& name, const char* constant) {
+  widget->setObjectName(QString::fromLatin1(constant));
   widget->setAccessibleName(name);
   widget->setAccessibleDescription(QString::fromLatin1(constant));
 }
@@ -37,7 +43,7 @@ void Zeigen(const Fortschritt& dialog, const std::string& text, int value) {
   dialog.bar->setValue(value);
   Benennen(dialog.text, shown, "FORTSCHRITTSTEXT");
   Benennen(dialog.bar, shown, "FORTSCHRITTSBALKEN");
-  dialog.window->repaint();
+  dialog.box->repaint();
 }
 
 }  // namespace
@@ -48,31 +54,41 @@ int CreateProgressDialog(int parentPanel, const std::string& title, const std::s
   if (parent == nullptr) return UIE_BAD_PANEL;
   if (maximum < 1) return UIE_BAD_ATTRIBUTE;
 
-  // A tool window of the panel: no close box, never takes the focus.
-  auto* window = new QWidget(parent->window, Qt::Tool | Qt::CustomizeWindowHint |
-                                                 Qt::WindowTitleHint |
-                                                 Qt::WindowDoesNotAcceptFocus);
-  window->setAttribute(Qt::WA_ShowWithoutActivating);
-  window->setWindowTitle(QString::fromStdString(title));
-  window->setMinimumWidth(320);
-  Fortschritt dialog{window, new QLabel(window), new QProgressBar(window)};
+  QWidget* client = parent->window->clientArea();
+  auto* box = new QFrame(client);
+  box->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  box->setLineWidth(2);
+  box->setAutoFillBackground(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  auto* heading = new QLabel(QString::fromStdString(title), box);
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  Benennen(heading, heading->text(), "FORTSCHRITTSTITEL");
+  Fortschritt dialog{box, new QLabel(box), new QProgressBar(box)};
   dialog.bar->setRange(0, maximum);
   dialog.bar->setTextVisible(false);
-  auto* layout = new QVBoxLayout(window);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(heading);
   layout->addWidget(dialog.text);
   layout->addWidget(dialog.bar);
+
+  const int width = std::min(360, client->width());
+  const int height = box->sizeHint().height();
+  box->setGeometry((client->width() - width) / 2, (client->height() - height) / 2, width, height);
+  box->raise();
+  box->show();
 
   static int naechster = 1;
   const int handle = naechster++;
   Dialoge()[handle] = dialog;
-  window->show();
   Zeigen(dialog, text, 0);
   return handle;
 }
 
 int UpdateProgressDialog(int dialog, const std::string& text, int value) {
   const auto it = Dialoge().find(dialog);
-  if (it == Dialoge().end() || it->second.window.isNull()) return UIE_BAD_PANEL;
+  if (it == Dialoge().end() || it->second.box.isNull()) return UIE_BAD_PANEL;
   Zeigen(it->second, text, value);
   return 0;
 }
@@ -80,7 +96,7 @@ int UpdateProgressDialog(int dialog, const std::string& text, int value) {
 int DiscardProgressDialog(int dialog) {
   const auto it = Dialoge().find(dialog);
   if (it == Dialoge().end()) return UIE_BAD_PANEL;
-  delete it->second.window.data();  // gone with its panel, if that went first
+  delete it->second.box.data();  // gone with its panel, if that went first
   Dialoge().erase(it);
   return 0;
 }

@@ -1,5 +1,5 @@
-// The progress display: a tool window over a panel with a text and a bar,
-// named for assistive technology, without a close box or any input.
+// The progress display: a box inside the panel with a title, a text and a
+// bar, named for assistive technology, with no button to press.
 
 #include <QLabel>
 #include <QProgressBar>
@@ -14,30 +14,36 @@ namespace {
 
 using ProgressTest = RuntimeTest;
 
-TEST_F(ProgressTest, ShowsTextAndStepsUntilDiscarded) {
+QWidget* Find(int panel, const char* constant) {
+  return qtui::PanelWidget(panel)->findChild<QWidget*>(QString::fromLatin1(constant));
+}
+
+TEST_F(ProgressTest, ShowsTitleTextAndStepsUntilDiscarded) {
+  DisplayPanel(panel);
   const int dialog = CreateProgressDialog(panel, "Programme lesen", "Programm A: 1 von 17", 17);
   ASSERT_GT(dialog, 0);
-  QWidget* window = qtui::PanelWidget(panel)->findChild<QProgressBar*>()->window();
-  ASSERT_NE(window, qtui::PanelWidget(panel));
-  EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->windowTitle(), "Programme lesen");
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_TRUE(window->windowFlags() & Qt::WindowDoesNotAcceptFocus);
-  EXPECT_TRUE(window->findChildren<QPushButton*>().isEmpty()) << "no cancel";
+  auto* title = qobject_cast<QLabel*>(Find(panel, "FORTSCHRITTSTITEL"));
+  auto* text = qobject_cast<QLabel*>(Find(panel, "FORTSCHRITTSTEXT"));
+  auto* bar = qobject_cast<QProgressBar*>(Find(panel, "FORTSCHRITTSBALKEN"));
+  ASSERT_TRUE(title && text && bar);
+  QWidget* box = bar->parentWidget();
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_FALSE(box->isWindow()) << "drawn inside the panel's window, which is on screen";
+  EXPECT_TRUE(box->findChildren<QPushButton*>().isEmpty()) << "no cancel";
+  EXPECT_EQ(title->text(), "Programme lesen");
+  EXPECT_EQ(title->accessibleName(), "Programme lesen");
 
   ASSERT_EQ(UpdateProgressDialog(dialog, "Programm 4: 5 von 17", 5), 0);
-  auto* label = window->findChild<QLabel*>();
-  auto* bar = window->findChild<QProgressBar*>();
-  EXPECT_EQ(label->text(), "Programm 4: 5 von 17");
+  EXPECT_EQ(text->text(), "Programm 4: 5 von 17");
   EXPECT_EQ(bar->value(), 5);
   EXPECT_EQ(bar->maximum(), 17);
-  for (QWidget* shown : {static_cast<QWidget*>(label), static_cast<QWidget*>(bar)})
+  for (QWidget* shown : {static_cast<QWidget*>(text), static_cast<QWidget*>(bar)})
     EXPECT_EQ(shown->accessibleName(), "Programm 4: 5 von 17");
-  EXPECT_EQ(label->accessibleDescription(), "FORTSCHRITTSTEXT");
+  EXPECT_EQ(text->accessibleDescription(), "FORTSCHRITTSTEXT");
   EXPECT_EQ(bar->accessibleDescription(), "FORTSCHRITTSBALKEN");
 
   ASSERT_EQ(DiscardProgressDialog(dialog), 0);
-  EXPECT_EQ(qtui::PanelWidget(panel)->findChild<QProgressBar*>(), nullptr);
+  EXPECT_EQ(Find(panel, "FORTSCHRITTSBALKEN"), nullptr);
   EXPECT_EQ(UpdateProgressDialog(dialog, "x", 1), UIE_BAD_PANEL);
   EXPECT_EQ(DiscardProgressDialog(dialog), UIE_BAD_PANEL);
 }

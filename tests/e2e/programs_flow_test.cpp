@@ -8,7 +8,6 @@
 
 #include <stdlib.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <filesystem>
@@ -268,22 +267,25 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
   ASSERT_EQ(RunThenQuit([&] {
               Select(7);
               peer->onFrame = [&] {
-                for (QWidget* window : QApplication::topLevelWidgets()) {
-                  auto* bar = window->findChild<QProgressBar*>();
-                  if (bar == nullptr || bar->window() != window || !window->isVisible()) continue;
-                  const auto text = window->findChild<QLabel*>()->text().toStdString();
-                  EXPECT_EQ(window->windowTitle().toStdString(), "Programme vom Gerät lesen");
-                  EXPECT_EQ(text, (bar->value() == 1 ? "Programm A: 1 von 17"
-                                                     : "Programm " + std::to_string(bar->value() - 1) +
-                                                           ": " + std::to_string(bar->value()) +
-                                                           " von 17"));
-                  if (progress.empty() || progress.back()[0] != bar->value())
-                    progress.push_back({bar->value(), bar->maximum()});
-                }
+                QWidget* panel = qtui::PanelWidget(gMainPanel);
+                auto* bar = panel->findChild<QProgressBar*>("FORTSCHRITTSBALKEN");
+                if (bar == nullptr || !bar->isVisible()) return;
+                auto label = [panel](const char* name) {
+                  return panel->findChild<QLabel*>(name)->text().toStdString();
+                };
+                const int step = bar->value();
+                EXPECT_EQ(label("FORTSCHRITTSTITEL"), "Programme vom Gerät lesen");
+                EXPECT_EQ(label("FORTSCHRITTSTEXT"),
+                          "Programm " + (step == 1 ? std::string("A") : std::to_string(step - 1)) +
+                              ": " + std::to_string(step) + " von 17");
+                if (progress.empty() || progress.back()[0] != step)
+                  progress.push_back({step, bar->maximum()});
               };
               popups().answerGeneric(2);
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
               peer->onFrame = nullptr;
+              EXPECT_EQ(qtui::PanelWidget(gMainPanel)->findChild<QProgressBar*>(), nullptr)
+                  << "the progress ends with the transfer";
               EXPECT_EQ(ErrorNumber(gMainPanel), 0);
               EXPECT_EQ(ListLabels()[0], "A - Arbeit");
               EXPECT_EQ(ListLabels()[16], "16 - Geraet 16");
