@@ -199,6 +199,13 @@ TEST_F(ProgramsFlow, EditSelectReturnRenameCopyAndPaste) {
               EXPECT_EQ(Shown()[2], 77) << "the edit stays on the panel and in the working copy";
               EXPECT_EQ(gProgAktuell.anzahlzaehne, 77);
               EXPECT_FALSE(qtui::IsPanelVisible(gRenamePanel));
+              // The rename panel takes 25 characters.
+              popups().answerUserEventWithTexts(
+                  RENAMEPNL_OK, {{RENAMEPNL_STRING, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"}});
+              Select(6);
+              Choose("Programm", "Umbenennen...");
+              EXPECT_EQ(ListLabels()[6], "6 - ABCDEFGHIJKLMNOPQRSTUVWXY");
+              Select(3);
               // "Abbruch" changes nothing.
               AlsGespeichertSetzen();
               popups().answerUserEventWithTexts(RENAMEPNL_ABBRUCH, {{RENAMEPNL_STRING, "Neu"}});
@@ -257,6 +264,32 @@ TEST_F(ProgramsFlow, TransferQuestionsAndCancel) {
               }
             }),
             0);
+}
+
+// "aktuelles": the panel's edits go to the device, what comes back to the panel.
+TEST_F(ProgramsFlow, CurrentProgramTransfersUseThePanel) {
+  device().working() = DeviceProgram(0, "Arbeit");
+  device().program(7) = DeviceProgram(7, "Sieben");
+  ASSERT_EQ(RunThenQuit([&] {
+              Select(5);
+              Edit(MAINPANEL_PAR_ANZAHLZAEHNE, 55);
+              popups().answerGeneric(1);
+              qtui::UserCommit(gMainPanel, MAINPANEL_PROGSCHREIBEN);
+              EXPECT_EQ(device().program(5).anzahlzaehne, 55);
+              EXPECT_EQ(std::string(device().program(5).programmname), "Programm 5");
+              EXPECT_EQ(programs_test::Text(device().working()),
+                        programs_test::Text(DeviceProgram(0, "Arbeit")));
+
+              Select(7);
+              popups().answerGeneric(1);
+              qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
+              EXPECT_EQ(ListLabels()[7], "7 - Sieben");
+              EXPECT_EQ(Shown()[2], 37);
+              EXPECT_EQ(ListLabels()[0], "A - Arbeitsparameter") << "only the selected entry";
+              EXPECT_EQ(ErrorNumber(gMainPanel), 0);
+            }),
+            0);
+  EXPECT_EQ(popups().unscriptedCount(), 0);
 }
 
 TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
@@ -372,13 +405,19 @@ TEST_F(ProgramsFlow, FailedReadRefreshesLabelsAndKeepsTheEdits) {
 }
 
 TEST_F(ProgramsFlow, LoadErrorsInABoxCancelSilent) {
+  std::string version1 = std::string("QORVELT1Steuerung") + std::string(2335, '\0');
+  version1[32] = 1;
   struct Row {
     std::string bytes;
     const char* title;
+    const char* text;
   } rows[] = {
-      {"", "Fehler #304405"},
-      {std::string(35, 'x'), "Fehler #304405"},
-      {std::string("QORVELT1Fremd") + std::string(2339, '\0'), "Fehler #302406"},
+      {"", "Fehler #304405", "Fehler beim Lesen der Datei"},
+      {std::string(35, 'x'), "Fehler #304405", "Fehler beim Lesen der Datei"},
+      {std::string("QORVELT1Fremd") + std::string(2339, '\0'), "Fehler #302406",
+       "Die Datei ist nicht vom richtigen Typ"},
+      {version1, "Fehler #303407",
+       "Die Datei hat die falsche Versionsnummer\nerwartet: V 2\ngefunden: V 1"},
   };
   ASSERT_EQ(RunThenQuit([&] {
               Select(2);
@@ -390,6 +429,7 @@ TEST_F(ProgramsFlow, LoadErrorsInABoxCancelSilent) {
                 Choose("Datei", "Laden...");
                 EXPECT_EQ(popups().last()->kind, PopupKind::Message);
                 EXPECT_EQ(popups().last()->title, row.title);
+                EXPECT_EQ(popups().last()->text, row.text);
               }
               popups().answerFile(VAL_EXISTING_FILE_SELECTED, (directory.path() / "fehlt.vlt").string());
               Choose("Datei", "Laden...");
@@ -440,14 +480,17 @@ TEST_F(ProgramsFlow, FailedSaveKeepsTheOldFileNameAndFlag) {
 // stays, "Nein" quits without saving, "Ja" saves and quits, and "Ja" with a
 // cancelled save dialog stays without an error box.
 TEST_F(ProgramsFlow, SaveQuestionBeforeQuitting) {
-  enum class Way { Beenden, CloseMain, CloseCom, CloseStatus };
-  for (Way way : {Way::Beenden, Way::CloseMain, Way::CloseCom, Way::CloseStatus}) {
+  enum class Way { Beenden, BeendenCom, BeendenStatus, CloseMain, CloseCom, CloseStatus };
+  for (Way way : {Way::Beenden, Way::BeendenCom, Way::BeendenStatus, Way::CloseMain,
+                  Way::CloseCom, Way::CloseStatus}) {
     SCOPED_TRACE(static_cast<int>(way));
     const fs::path file = directory.path() / "beenden.vlt";
     fs::remove(file);
     popups().clear();
     auto quit = [way] {
       if (way == Way::Beenden) Choose("Datei", "Beenden");
+      if (way == Way::BeendenCom) qtui::UserChooseMenuItem(gComPanel, {"Datei", "Beenden"});
+      if (way == Way::BeendenStatus) qtui::UserChooseMenuItem(gStatusPanel, {"Datei", "Beenden"});
       if (way == Way::CloseMain) qtui::UserClosePanel(gMainPanel);
       if (way == Way::CloseCom) qtui::UserClosePanel(gComPanel);
       if (way == Way::CloseStatus) qtui::UserClosePanel(gStatusPanel);
