@@ -23,18 +23,41 @@ struct Frage {
   const char* text;
 };
 
+const Frage& Sprache(const Frage& deutsch, const Frage& englisch) {
+  return English() ? englisch : deutsch;
+}
+
+const Frage& Schreibfrage() {
+  static const Frage deutsch{"Programme zum Gerät schreiben",
+                             "Nur aktuell ausgewähltes oder alle Programme schreiben?"};
+  static const Frage englisch{"Write programs to device",
+                              "Write all programs or the currently active one only?"};
+  return Sprache(deutsch, englisch);
+}
+
+const Frage& Lesefrage() {
+  static const Frage deutsch{"Programme vom Gerät lesen",
+                             "Nur aktuell ausgewähltes oder alle Programme lesen?"};
+  static const Frage englisch{"Read programs from device",
+                              "Read all programs or the currently active one only?"};
+  return Sprache(deutsch, englisch);
+}
+
 // "aktuelles" / "alle" / "abbrechen": the focus on the first, Enter stands
 // for "alle", Esc for "abbrechen". Returns the button chosen.
-int TransferFragen(const Frage& deutsch, const Frage& englisch) {
-  const Frage& frage = English() ? englisch : deutsch;
+int TransferFragen(const Frage& frage) {
   if (English())
     return GenericMessagePopup(frage.titel, frage.text, "active one", "all", "cancle", 1, 2, 3);
   return GenericMessagePopup(frage.titel, frage.text, "aktuelles", "alle", "abbrechen", 1, 2, 3);
 }
 
+TransferUmfang Umfang(int antwort) {
+  return antwort == 1 ? TransferUmfang::Aktuelles : TransferUmfang::Alle;
+}
+
 // While all programs travel the panels take no input for seconds: a box on
 // the main panel tells which program is on the line. It opens with the first
-// step and closes with the transfer.
+// step of a transfer of several programs and closes with the transfer.
 class Fortschrittsanzeige {
  public:
   explicit Fortschrittsanzeige(std::string titel) : titel_(std::move(titel)) {}
@@ -50,6 +73,7 @@ class Fortschrittsanzeige {
 
  private:
   void Zeigen(const TransferFortschritt& f) {
+    if (f.anzahl < 2) return;
     const std::string eintrag = f.eintrag == 0 ? "A" : std::to_string(f.eintrag);
     const std::string text =
         (English() ? "Program " : "Programm ") + eintrag + ": " + std::to_string(f.schritt) +
@@ -103,38 +127,27 @@ bool UmbenennenBestaetigt() {
 
 int Prog_ProgrammeAufGeraetSchreiben() {
   if (const int code = Prog_Plausibilitaetspruefung(&gProgAktuell); code != 0) return code;
-  const int antwort =
-      TransferFragen({"Programme zum Gerät schreiben",
-                      "Nur aktuell ausgewähltes oder alle Programme schreiben?"},
-                     {"Write programs to device",
-                      "Write all programs or the currently active one only?"});
+  const int antwort = TransferFragen(Schreibfrage());
   if (antwort != 1 && antwort != 2) return antwort;
   Prog_AktuellInTabelle(gProgIndex);
 
   Geraetedienste dienste;
-  Fortschrittsanzeige anzeige(English() ? "Write programs to device" : "Programme zum Gerät schreiben");
-  const int code = antwort == 1
-                       ? Programmtransfer_Schreiben(gProg, gProgIndex, TransferUmfang::Aktuelles, dienste)
-                       : Programmtransfer_Schreiben(gProg, gProgIndex, TransferUmfang::Alle, dienste,
-                                                    anzeige.Melder());
+  Fortschrittsanzeige anzeige(Schreibfrage().titel);
+  const int code =
+      Programmtransfer_Schreiben(gProg, gProgIndex, Umfang(antwort), dienste, anzeige.Melder());
   FehlerZeigen(code);
   return code;
 }
 
 int Prog_ProgrammeVonGeraetLesen() {
-  const int antwort = TransferFragen(
-      {"Programme vom Gerät lesen", "Nur aktuell ausgewähltes oder alle Programme lesen?"},
-      {"Read programs from device", "Read all programs or the currently active one only?"});
+  const int antwort = TransferFragen(Lesefrage());
   if (antwort != 1 && antwort != 2) return antwort;
 
   Geraetedienste dienste;
   LeseErgebnis ergebnis;
   {
-    Fortschrittsanzeige anzeige(English() ? "Read programs from device" : "Programme vom Gerät lesen");
-    ergebnis = antwort == 1
-                   ? Programmtransfer_Lesen(gProg, gProgIndex, TransferUmfang::Aktuelles, dienste)
-                   : Programmtransfer_Lesen(gProg, gProgIndex, TransferUmfang::Alle, dienste,
-                                            anzeige.Melder());
+    Fortschrittsanzeige anzeige(Lesefrage().titel);
+    ergebnis = Programmtransfer_Lesen(gProg, gProgIndex, Umfang(antwort), dienste, anzeige.Melder());
   }
   // The list shows every name now in the table, also after a failure; the
   // panel's edits are replaced only by what the device sent for that entry.
