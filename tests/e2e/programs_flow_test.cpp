@@ -10,12 +10,14 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/funktionen.h"
+#include "app/qt/qt_popup_responder.h"
 #include "app/velt1steuerung_main.h"
 #include "app_test_support.h"
 #include "connection/com_main.h"
@@ -236,6 +238,27 @@ TEST_F(ProgramsFlow, EditSelectReturnRenameCopyAndPaste) {
             }),
             0);
   EXPECT_EQ(popups().unscriptedCount(), 0);
+}
+
+// The rename popup on the screen: typing commits the text field, which the
+// wait passes over; OK ends it.
+TEST_F(ProgramsFlow, RenameThroughThePopupOnScreen) {
+  ASSERT_EQ(RunThenQuit([&] {
+              auto previous = ui::SetPopupResponder(std::make_shared<qtui::QtPopupResponder>());
+              bool shown = false;
+              QTimer::singleShot(0, [&] {
+                shown = qtui::IsPanelVisible(gRenamePanel);
+                qtui::UserCommitText(gRenamePanel, RENAMEPNL_STRING, "Größe\x7f");
+                QTimer::singleShot(0, [] { qtui::UserCommit(gRenamePanel, RENAMEPNL_OK); });
+              });
+              Select(1);
+              Choose("Programm", "Umbenennen...");
+              ui::SetPopupResponder(previous);
+              EXPECT_TRUE(shown);
+              EXPECT_FALSE(qtui::IsPanelVisible(gRenamePanel));
+              EXPECT_EQ(ListLabels()[1], "1 - Gr  e ");
+            }),
+            0);
 }
 
 TEST_F(ProgramsFlow, TransferQuestionsAndCancel) {
