@@ -3,8 +3,10 @@
 // flushed to disk and then renamed over it in one step.
 
 #include <cstdio>
+#include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "programs/parameterdatei.h"
 #include "programs/parameterdatei_hook.h"
@@ -14,9 +16,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kLetzterTempZaehler = 999;
+// Temporary files are named "vlt$$" and 16 random hexadecimal digits ".TMP":
+// a name is never used twice, so no save can rename another one's file.
+constexpr const char* kTempVorsilbe = "vlt$$";
+constexpr const char* kTempEndung = ".TMP";
+constexpr int kNamensversuche = 8;
 
 ParameterdateiVorErsetzenHook vorErsetzenHook = nullptr;
+
+bool IstTempName(const std::string& name) {
+  return name.size() > 9 && name.starts_with(kTempVorsilbe) && name.ends_with(kTempEndung);
+}
+
+// Removes the temporary files that killed saves left in the folder, before
+// the next one is made: a crash at any moment then leaves at most one. A save
+// that another program instance runs in the same folder at this very moment
+// loses its temporary file and reports a write error; no file is harmed.
+void UebrigeTempsEntfernen(const fs::path& ordner) {
+  std::vector<fs::path> uebrige;
+  std::error_code fehler;
+  std::error_code ignoriert;
+  for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+    if (IstTempName(it->path().filename().string()) &&
+        it->symlink_status(ignoriert).type() == fs::file_type::regular) {
+      uebrige.push_back(it->path());
+    }
+  }
+  for (const fs::path& pfad : uebrige) fs::remove(pfad, ignoriert);
+}
 
 // The temporary file beside the target: closed and deleted unless it has
 // become the target.
@@ -33,10 +60,12 @@ class TempDatei {
     }
   }
 
-  // The first free "vlt$$N.TMP" in the target's folder.
   bool Erstellen(const fs::path& ordner) {
-    for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
-      fs::path kandidat = ordner / ("vlt$$" + std::to_string(zaehler) + ".TMP");
+    std::random_device zufall;
+    for (int versuch = 0; versuch < kNamensversuche; ++versuch) {
+      char name[32];
+      std::snprintf(name, sizeof name, "%s%08X%08X%s", kTempVorsilbe, zufall(), zufall(), kTempEndung);
+      fs::path kandidat = ordner / name;
       switch (file_replace::CreateNewFile(kandidat, &datei_)) {
         case file_replace::CreateResult::Created:
           pfad_ = std::move(kandidat);
@@ -88,8 +117,10 @@ int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle)
   const fs::file_status status = fs::status(pfad, fehler);
   if (!ZielBeschreibbar(status, pfad)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
 
+  const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
+  UebrigeTempsEntfernen(ordner);
   TempDatei temp;
-  if (!temp.Erstellen(pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path())) {
+  if (!temp.Erstellen(ordner)) {
     return PARAMETERDATEI_NICHT_ERSTELLBAR;
   }
   if (!temp.SchreibenUndSchliessen(bild)) return PARAMETERDATEI_SCHREIBFEHLER;
