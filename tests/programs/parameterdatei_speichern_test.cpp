@@ -6,9 +6,11 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "programs/parameterdatei.h"
 #include "programs/parameterdatei_hook.h"
@@ -57,6 +59,21 @@ TEST_F(ParameterdateiSpeichernTest, ANewFileHoldsTheImageAndNothingElseIsLeft) {
   EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
 }
 
+// Temporary files that killed saves left are cleared away by the next save;
+// other files, and links that only look like one, stay.
+TEST_F(ParameterdateiSpeichernTest, TheNextSaveClearsAwayLeftTemporaries) {
+  WriteBytes(ordner_ / "vlt$$0.TMP", "left by an older save");
+  WriteBytes(ordner_ / "vlt$$0123456789ABCDEF.TMP", "left by a killed save");
+  WriteBytes(ordner_ / "notes.TMP", "the operator's");
+  fs::create_symlink("notes.TMP", ordner_ / "vlt$$link.TMP");
+  ASSERT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), 0);
+  EXPECT_EQ(ReadBytes(Ziel()), NeueBytes());
+  std::vector<std::string> namen;
+  for (const auto& eintrag : fs::directory_iterator(ordner_.path())) namen.push_back(eintrag.path().filename().string());
+  std::sort(namen.begin(), namen.end());
+  EXPECT_EQ(namen, (std::vector<std::string>{"notes.TMP", "p.vlt", "vlt$$link.TMP"}));
+}
+
 TEST_F(ParameterdateiSpeichernTest, AReplacedFileKeepsItsPermissionBits) {
   WriteBytes(Ziel(), kAlteDatei);
   const fs::perms bits = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
@@ -86,18 +103,28 @@ TEST_F(ParameterdateiSpeichernTest, AFailureBeforeTheRenameKeepsTheOldFile) {
   EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
 }
 
-// A full disk, as a file-size limit below the file's size.
+// A full disk, as a file-size limit with SIGXFSZ ignored, so that the write
+// fails instead of ending the process: any limit below the file's size gives
+// the write code and keeps the old file; the file's own size is enough.
 TEST_F(ParameterdateiSpeichernTest, AFullDiskKeepsTheOldFile) {
-  WriteBytes(Ziel(), kAlteDatei);
-  const int code = programs_test::ImKindprozess([&] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit grenze{1000, 1000};
-    if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return programs_test::kKindOhneErgebnis;
-    return Parameterdatei_Speichern(Ziel(), Tabelle());
-  });
-  EXPECT_EQ(code, -301402);
-  EXPECT_EQ(ReadBytes(Ziel()), kAlteDatei);
-  EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+  const struct {
+    rlim_t grenze;
+    int code;
+  } faelle[] = {{0, -301402}, {1, -301402}, {1000, -301402}, {PARAMETERDATEI_GROESSE - 1, -301402},
+                {PARAMETERDATEI_GROESSE, 0}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.grenze);
+    WriteBytes(Ziel(), kAlteDatei);
+    const int code = programs_test::ImKindprozess([&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit grenze{fall.grenze, fall.grenze};
+      if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return programs_test::kKindOhneErgebnis;
+      return Parameterdatei_Speichern(Ziel(), Tabelle());
+    });
+    EXPECT_EQ(code, fall.code);
+    EXPECT_EQ(ReadBytes(Ziel()), fall.code == 0 ? NeueBytes() : kAlteDatei);
+    EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+  }
 }
 
 // Places that take no file: refused before anything is written.
@@ -135,6 +162,13 @@ TEST_F(ParameterdateiSpeichernTest, UnwritablePlacesAreRefusedAndKeepTheOldFile)
        },
        "p.vlt "},
       {"a folder that does not exist", [](const fs::path& o) { return o / "missing" / "p.vlt"; }, ""},
+      // A full device behind the name: refused, not written into.
+      {"a link to /dev/full",
+       [](const fs::path& o) {
+         fs::create_symlink("/dev/full", o / "p.vlt");
+         return o / "p.vlt";
+       },
+       "p.vlt "},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
