@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <thread>
 
 #include "sim/bus.h"
@@ -19,7 +18,7 @@ class PtyGeraet {
  public:
   using Uhr = std::chrono::steady_clock;
 
-  PtyGeraet(int port, int auflegenBeiRahmen = -1);
+  explicit PtyGeraet(int port, int auflegenBeiRahmen = -1);
   ~PtyGeraet();
   PtyGeraet(const PtyGeraet&) = delete;
   PtyGeraet& operator=(const PtyGeraet&) = delete;
@@ -30,8 +29,9 @@ class PtyGeraet {
  private:
   void Bedienen();
 
-  // Before the hang-up, so that the host surely waits for its answer then.
-  static constexpr std::chrono::milliseconds kBedenkzeit{20};
+  // Before the hang-up, so that the host surely waits for its answer then,
+  // even on a busy machine; the frame has left, and the drain is over.
+  static constexpr std::chrono::milliseconds kBedenkzeit{100};
 
   velt1test::PtyPort pty_;
   sim::Bus bus_;
