@@ -3,6 +3,7 @@
 #include "app/funktionen.h"
 #include "app/ui_laufzeit.h"
 #include "programs/par_main.h"
+#include "support/file_replace.h"
 #include "support/qor_error.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
@@ -14,6 +15,9 @@ int Velt1Steuerung_PanelsLaden() {
 }
 
 int Velt1Steuerung_Main(int argc, char** argv) {
+  // Over a file-size limit the configuration write fails with its code
+  // instead of ending the program halfway through.
+  file_replace::KeepRunningAtFileSizeLimit();
   UiLaufzeit laufzeit;
   if (!laufzeit.Starten(argc, argv)) return -1;
   // A failed panel module ends the program at once: nothing is shown and the

@@ -5,8 +5,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix googletest wine64
+  dpkg-dev desktop-file-utils unzip
   xvfb xauth
   clang libfuzzer-14-dev
 )

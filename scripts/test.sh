@@ -12,5 +12,8 @@ scripts/build.sh sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
-scripts/build.sh mingw
-echo "mingw: the Windows build of the core compiles"
+# The packages, unpacked and run; then the Windows build and the velt1ctl.exe
+# of the zip under Wine.
+scripts/package.sh
+tests/package/run.sh build/packages
+tests/windows/run.sh build-mingw build build/packages/velt1ctl-*-win64.zip

@@ -18,13 +18,32 @@ enum class CreateResult { Created, NameTaken, Failed };
 // only when the result is Created.
 CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file);
 
+// Opens an empty file for binary writing that this process alone holds until
+// the stream is closed. A file of that name that nobody holds (one left by a
+// writer that died) is taken over and emptied; one that another writer holds,
+// or that is no regular file, gives NameTaken. *file is set only when the
+// result is Created.
+CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file);
+
+// Deletes the file when it is a regular file that nobody holds, as
+// OpenHeldFile would take it over; anything else stays.
+void RemoveUnheldFile(const std::filesystem::path& path);
+
+// Whether a new file could be created in the directory, checked without
+// creating one.
+bool DirectoryTakesNewFiles(const std::filesystem::path& directory);
+
+// A write beyond the process's file-size limit then fails with an error
+// instead of ending the process (SIGXFSZ) in the middle of a file.
+void KeepRunningAtFileSizeLimit();
+
 // Pushes the stream's buffer and the system's cache to the disk.
 // 0 on success, -1 on failure.
 int FlushToDisk(std::FILE* file);
 
 // Renames temp over target in one step, replacing an existing target, and
-// makes the rename itself durable. 0 on success, -1 on failure (temp and
-// target are then unchanged).
+// makes the rename itself durable; temp may still be open from OpenHeldFile.
+// 0 on success, -1 on failure (temp and target are then unchanged).
 int ReplaceFileAtomically(const std::filesystem::path& temp, const std::filesystem::path& target);
 
 }  // namespace file_replace

@@ -15,6 +15,17 @@ std::wstring WideMode(const char* mode) {
   return wide;
 }
 
+// A link or a folder under the name is never opened as a file.
+bool IsLinkOrFolder(const std::filesystem::path& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0;
+}
+
+// How a writer holds its temporary file: no other writer opens it meanwhile,
+// but it can be read, and renamed over the target or deleted while still open.
+constexpr DWORD kHolderSharing = FILE_SHARE_READ | FILE_SHARE_DELETE;
+
 }  // namespace
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
@@ -22,7 +33,7 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 }
 
 CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) {
-  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, kHolderSharing, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
@@ -44,6 +55,57 @@ CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) 
   *file = stream;
   return CreateResult::Created;
 }
+
+CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
+  if (IsLinkOrFolder(path)) return CreateResult::NameTaken;
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, kHolderSharing, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    const bool taken = error == ERROR_SHARING_VIOLATION ||
+                       (error == ERROR_ACCESS_DENIED &&
+                        ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES);
+    return taken ? CreateResult::NameTaken : CreateResult::Failed;
+  }
+  if (::GetFileType(handle) != FILE_TYPE_DISK || !::SetEndOfFile(handle)) {
+    ::CloseHandle(handle);
+    return CreateResult::NameTaken;
+  }
+  const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+  if (fd < 0) {
+    ::DeleteFileW(path.c_str());
+    ::CloseHandle(handle);
+    return CreateResult::Failed;
+  }
+  std::FILE* stream = ::_fdopen(fd, "wb");
+  if (stream == nullptr) {
+    ::DeleteFileW(path.c_str());
+    ::_close(fd);
+    return CreateResult::Failed;
+  }
+  *file = stream;
+  return CreateResult::Created;
+}
+
+void RemoveUnheldFile(const std::filesystem::path& path) {
+  if (IsLinkOrFolder(path)) return;
+  // Opening it unshared fails while any writer holds it; closing deletes it.
+  HANDLE handle = ::CreateFileW(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
+}
+
+bool DirectoryTakesNewFiles(const std::filesystem::path& directory) {
+  // Windows keeps no write bit for folders; whether a file can be made there
+  // shows when the temporary file is created.
+  const std::filesystem::path folder = directory.empty() ? L"." : directory;
+  const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Windows has no file-size signal.
+void KeepRunningAtFileSizeLimit() {}
 
 int FlushToDisk(std::FILE* file) {
   if (std::fflush(file) != 0) return -1;

@@ -26,6 +26,15 @@ struct IniStoreData {
 
 namespace ini {
 
+// The reader keeps this many characters of a line and drops the rest.
+constexpr std::size_t kMaxLineLength = 255;
+
+// The sections of a file's bytes in file order, split values joined.
+std::vector<IniSection> ParseFileBytes(std::string_view bytes);
+
+// A tag ending in " Line" and digits marks one line of a split value.
+bool IsSplitValueTag(std::string_view tag);
+
 // Blank, tab, vertical tab and form feed: the whitespace that can stand
 // inside a line.
 bool IsBlank(char c);

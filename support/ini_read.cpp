@@ -11,7 +11,6 @@
 namespace {
 
 constexpr std::size_t kBlockSize = 2048;
-constexpr std::size_t kMaxLineLength = 255;
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -43,7 +42,7 @@ class FileParser {
     pairPartner_ = 0;
     if (c == '\0') {
       EndLine();
-    } else if (line_.size() < kMaxLineLength) {
+    } else if (line_.size() < ini::kMaxLineLength) {
       line_.push_back(c);  // the rest of an overlong line is dropped
     }
   }
@@ -92,7 +91,7 @@ class FileParser {
 };
 
 // A tag "<base> Line<digits>" of a value split over several lines: the
-// counter's value (capped, only 1 matters) and the base tag.
+// counter's value (capped) and the base tag.
 struct LineCounter {
   unsigned value;
   std::string_view base;
@@ -112,6 +111,8 @@ std::optional<LineCounter> SplitTag(std::string_view tag) {
 }
 
 // Joins each run "<tag> Line0001", "<tag> Line0002", ... back into one item.
+// Only the same base tag with the next counter continues a run, so an item of
+// another tag that happens to end in " Line<digits>" keeps its own place.
 void JoinSplitValues(IniSection& section) {
   std::vector<IniItem> joined;
   joined.reserve(section.items.size());
@@ -123,10 +124,12 @@ void JoinSplitValues(IniSection& section) {
       continue;
     }
     IniItem run{std::string(counter->base), std::move(items[i].value), items[i].quoted};
+    unsigned last = 1;
     while (i + 1 < items.size()) {
       const auto next = SplitTag(items[i + 1].tag);
-      if (!next || next->value == 1) break;
+      if (!next || next->base != run.tag || next->value != last + 1) break;
       ++i;
+      ++last;
       run.value += items[i].value;
       // Unquoted values are written with quotes only on lines that need them.
       run.quoted = run.quoted && items[i].quoted;
@@ -137,6 +140,20 @@ void JoinSplitValues(IniSection& section) {
 }
 
 }  // namespace
+
+namespace ini {
+
+bool IsSplitValueTag(std::string_view tag) { return SplitTag(tag).has_value(); }
+
+std::vector<IniSection> ParseFileBytes(std::string_view bytes) {
+  FileParser parser;
+  parser.AddBytes(bytes.data(), bytes.size());
+  parser.Finish();
+  for (IniSection& section : parser.sections()) JoinSplitValues(section);
+  return std::move(parser.sections());
+}
+
+}  // namespace ini
 
 int Ini_ReadFromFile(IniStore store, const std::filesystem::path& path) {
   if (store == nullptr) return INI_ERR_NO_STORE;

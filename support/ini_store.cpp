@@ -25,12 +25,18 @@ const IniItem* FindItem(const IniSection& section, std::string_view tag) {
 
 bool HasLineEnd(std::string_view name) { return name.find_first_of("\r\n") != name.npos; }
 
-// A name the file can carry and give back unchanged.
-bool WritableSectionName(std::string_view name) { return !name.empty() && !HasLineEnd(name); }
+// A name the file can carry and give back unchanged: its header line "[name]"
+// must not be cut by the reader.
+bool WritableSectionName(std::string_view name) {
+  return !name.empty() && !HasLineEnd(name) && name.size() + 2 <= ini::kMaxLineLength;
+}
 
-bool WritableTag(std::string_view tag) {
+// A tag that reads back as itself on the line "tag = value". A tag ending in
+// " Line" and digits would be taken for part of a split value.
+bool WritableItem(std::string_view tag, std::string_view value) {
   return !tag.empty() && !HasLineEnd(tag) && tag.find('=') == tag.npos && tag.front() != ';' &&
-         tag.front() != '[';
+         tag.front() != '[' && !ini::IsSplitValueTag(tag) &&
+         tag.size() + 3 + value.size() <= ini::kMaxLineLength;
 }
 
 // Removes every item of the tag; returns where the first one stood, or the end.
@@ -96,9 +102,11 @@ int Ini_PutInt(IniStore store, const char* section, const char* tag, int value) 
   if (store == nullptr || section == nullptr || tag == nullptr) return INI_ERR_NO_STORE;
   const std::string_view sectionName = ini::Trim(section);
   const std::string_view tagName = ini::Trim(tag);
-  if (!WritableSectionName(sectionName) || !WritableTag(tagName)) return INI_ERR_NO_STORE;
   try {
     IniItem item{std::string(tagName), std::to_string(value), false};
+    if (!WritableSectionName(sectionName) || !WritableItem(tagName, item.value)) {
+      return INI_ERR_NO_STORE;
+    }
     if (IniSection* found = FindSection(*store, sectionName)) {
       found->items.reserve(found->items.size() + 1);  // nothing is removed unless the insert succeeds
       const std::size_t place = RemoveItems(*found, tagName);

@@ -21,7 +21,7 @@ enum {
   INI_ERR_ACCESS_DENIED = -95,     // the target cannot be written
   INI_ERR_CANNOT_OPEN = -5001,     // the file cannot be opened for reading
   INI_ERR_READ = -5002,            // read error while reading the file
-  INI_ERR_NO_TEMP_NAME = -5003,    // ini$$0.TMP .. ini$$999.TMP are all taken
+  INI_ERR_NO_TEMP_NAME = -5003,    // ini$$0.TMP .. ini$$999.TMP are all held or no files
   INI_ERR_TEMP_CREATE = -5004,     // the temporary file cannot be created
   INI_ERR_NOT_INTEGER = -5021,     // the value is not a valid integer
 };
@@ -44,11 +44,16 @@ int Ini_GetInt(IniStore store, const char* section, const char* tag, int* value)
 
 // Sets tag in section to the decimal value, replacing every item of that tag
 // there; creates the section when needed. 0, -12 or -65 (also for names that
-// cannot stand in the file: empty, with a line break, a tag with "=").
+// the file cannot give back unchanged: empty, with a line break, a tag with
+// "=" or ending in " Line" and digits, a line longer than 255 characters).
 int Ini_PutInt(IniStore store, const char* section, const char* tag, int value);
 
 // Replaces the file with the store's contents: a temporary "ini$$N.TMP" is
 // written beside it, flushed to disk and renamed over the file in one step.
-// 0, or -65, -95, -91, -93, -5003, -5004, -12. On failure the old file is left
-// byte for byte and no temporary file remains.
+// 0, or -65 (also when an item read from a file could not be read back
+// unchanged, such as a line the reader would cut), -95, -91, -93, -5003,
+// -5004, -12. On failure the old file is left byte for byte and no temporary
+// file remains. A temporary file that a writer killed mid-save left behind is
+// taken over, and after a successful write no such file remains; one that
+// another writer still holds is left to it.
 int Ini_WriteToFile(IniStore store, const std::filesystem::path& path);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "support/file_replace.h"
 #include "support/ini_model.h"
@@ -66,20 +67,36 @@ std::string FormatStore(const IniStoreData& store) {
   return out;
 }
 
-// The target must be writable before anything is created beside it.
+// Whether the bytes read back as the store's sections and items, unchanged,
+// their quoting included.
+// Items read from a file can still hold what the writer cannot carry: a line
+// the reader would cut, or a tag that would join the split value before it.
+bool ReadsBackUnchanged(const IniStoreData& store, const std::string& bytes) {
+  const std::vector<IniSection> read = ini::ParseFileBytes(bytes);
+  if (read.size() != store.sections.size()) return false;
+  for (std::size_t s = 0; s < read.size(); ++s) {
+    const IniSection& section = store.sections[s];
+    if (read[s].name != section.name || read[s].items.size() != section.items.size()) return false;
+    for (std::size_t i = 0; i < section.items.size(); ++i) {
+      if (read[s].items[i].tag != section.items[i].tag ||
+          read[s].items[i].value != section.items[i].value ||
+          read[s].items[i].quoted != section.items[i].quoted) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// The target must be writable before anything is created beside it. A
+// missing target is not created for the check: a crash before the rename
+// would leave it empty under the user's name.
 int CheckWriteAccess(const fs::path& target) {
   std::error_code error;
   const fs::file_status status = fs::status(target, error);
   switch (status.type()) {
-    case fs::file_type::not_found: {
-      std::FILE* probe = nullptr;
-      if (file_replace::CreateNewFile(target, &probe) != file_replace::CreateResult::Created) {
-        return INI_ERR_ACCESS_DENIED;
-      }
-      std::fclose(probe);
-      fs::remove(target, error);
-      return 0;
-    }
+    case fs::file_type::not_found:
+      return file_replace::DirectoryTakesNewFiles(target.parent_path()) ? 0 : INI_ERR_ACCESS_DENIED;
     case fs::file_type::regular: {
       std::FILE* probe = file_replace::OpenFile(target, "r+b");
       if (probe == nullptr) return INI_ERR_ACCESS_DENIED;
@@ -93,22 +110,30 @@ int CheckWriteAccess(const fs::path& target) {
   }
 }
 
-// The temporary file beside the target: closed and deleted unless released.
+fs::path TempName(const fs::path& directory, int counter) {
+  return directory / ("ini$$" + std::to_string(counter) + ".TMP");
+}
+
+// The temporary file beside the target, held by this process while it is
+// open: deleted and closed unless it replaced the target.
 class TempFile {
  public:
   ~TempFile() {
-    if (file_ != nullptr) std::fclose(file_);
+    // Deleted while still held, so no other writer takes it over meanwhile.
     if (!path_.empty()) {
       std::error_code ignored;
       fs::remove(path_, ignored);
     }
+    if (file_ != nullptr) std::fclose(file_);
   }
 
-  // Creates the first free "ini$$N.TMP" in the directory.
+  // Takes the first "ini$$N.TMP" in the directory that no other writer
+  // holds, reusing one that a killed writer left; so a crash leaves at most
+  // one temporary file, which the next write takes over.
   int Create(const fs::path& directory) {
     for (int counter = 0; counter <= kLastTempCounter; ++counter) {
-      fs::path candidate = directory / ("ini$$" + std::to_string(counter) + ".TMP");
-      switch (file_replace::CreateNewFile(candidate, &file_)) {
+      fs::path candidate = TempName(directory, counter);
+      switch (file_replace::OpenHeldFile(candidate, &file_)) {
         case file_replace::CreateResult::Created:
           path_ = std::move(candidate);
           return 0;
@@ -121,14 +146,11 @@ class TempFile {
     return INI_ERR_NO_TEMP_NAME;
   }
 
-  // Writes the bytes, pushes them to the disk and closes the file.
-  bool WriteAndClose(const std::string& bytes) {
+  // Writes the bytes and pushes them to the disk; the file stays held.
+  bool Write(const std::string& bytes) {
     std::setvbuf(file_, nullptr, _IOFBF, kWriteBufferSize);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() &&
-                         file_replace::FlushToDisk(file_) == 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    return written && closed;
+    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() &&
+           file_replace::FlushToDisk(file_) == 0;
   }
 
   const fs::path& path() const { return path_; }
@@ -141,6 +163,16 @@ class TempFile {
   std::FILE* file_ = nullptr;
 };
 
+// Temporary files that earlier writers left when they were killed; the ones
+// another writer holds right now stay.
+void RemoveLeftOverTempFiles(const fs::path& directory) {
+  std::error_code error;
+  for (int counter = 0; counter <= kLastTempCounter; ++counter) {
+    const fs::path candidate = TempName(directory, counter);
+    if (fs::exists(fs::symlink_status(candidate, error))) file_replace::RemoveUnheldFile(candidate);
+  }
+}
+
 }  // namespace
 
 void Ini_SetBeforeReplaceHook(IniBeforeReplaceHook hook) { beforeReplaceHook = hook; }
@@ -148,17 +180,19 @@ void Ini_SetBeforeReplaceHook(IniBeforeReplaceHook hook) { beforeReplaceHook = h
 int Ini_WriteToFile(IniStore store, const std::filesystem::path& path) {
   if (store == nullptr) return INI_ERR_NO_STORE;
   try {
-    if (const int access = CheckWriteAccess(path); access != 0) return access;
     const std::string bytes = FormatStore(*store);
+    if (!ReadsBackUnchanged(*store, bytes)) return INI_ERR_NO_STORE;
+    if (const int access = CheckWriteAccess(path); access != 0) return access;
 
     TempFile temp;
     if (const int created = temp.Create(path.parent_path()); created != 0) return created;
-    if (!temp.WriteAndClose(bytes)) return INI_ERR_FILE_IO;
+    if (!temp.Write(bytes)) return INI_ERR_FILE_IO;
     if (beforeReplaceHook != nullptr && beforeReplaceHook(temp.path(), path) != 0) {
       return INI_ERR_FILE_IO;
     }
     if (file_replace::ReplaceFileAtomically(temp.path(), path) != 0) return INI_ERR_FILE_IO;
     temp.Release();
+    RemoveLeftOverTempFiles(path.parent_path());
     return 0;
   } catch (const std::bad_alloc&) {
     return INI_ERR_OUT_OF_MEMORY;

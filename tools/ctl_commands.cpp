@@ -1,6 +1,6 @@
 #include "ctl_commands.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,42 +25,9 @@ constexpr StatusBit kStatusBits[] = {
     {0x0200, "Prüfspannungsfehler"},
 };
 
-bool ParseInt(const std::string& text, long& value, int base) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtol(text.c_str(), &end, base);
-  return *end == '\0' && errno == 0;
-}
-
-bool ParseReal(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return *end == '\0';
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-bool ParseHexBytes(const std::string& text, std::vector<unsigned char>& bytes) {
-  if (text.size() % 2 != 0) return false;
-  for (std::size_t i = 0; i < text.size(); i += 2) {
-    const int high = HexValue(text[i]);
-    const int low = HexValue(text[i + 1]);
-    if (high < 0 || low < 0) return false;
-    bytes.push_back(static_cast<unsigned char>(high * 16 + low));
-  }
-  return true;
-}
-
-void HexDump(long start, const std::vector<unsigned char>& data) {
+void HexDump(int start, const std::vector<unsigned char>& data) {
   for (std::size_t line = 0; line < data.size(); line += 16) {
-    std::printf("%04lX:", start + static_cast<long>(line));
+    std::printf("%04X:", static_cast<unsigned>(start) + static_cast<unsigned>(line));
     std::string text;
     for (std::size_t i = line; i < line + 16; ++i) {
       if (i < data.size()) {
@@ -74,24 +41,25 @@ void HexDump(long start, const std::vector<unsigned char>& data) {
   }
 }
 
-CtlResult Usage(const std::string& text) { return {0, text}; }
+}  // namespace
 
-CtlResult Ports() {
+int CtlPorts() {
   for (const auto& value : rs232::SerialCommValues()) {
     const int number = std::atoi(value.data.c_str() + (value.data.rfind("COM", 0) == 0 ? 3 : 0));
     const std::string path = number > 0 ? rs232::DevicePathForPort(number) : "";
     std::printf("%s%s%s\n", value.data.c_str(), path.empty() ? "" : "  ", path.c_str());
   }
-  return {};
+  return 0;
 }
 
-CtlResult Scan(const CtlContext& context, const std::vector<std::string>& arguments) {
-  char first = '1';
-  char last = '9';
-  if (arguments.size() == 2) {  // checked by CtlArgumentError
-    first = arguments[0][0];
-    last = arguments[1][0];
-  }
+int CtlId(const CtlContext& context) {
+  char id[32] = {};
+  const int code = QORVELT1_IDLesen(context.port, context.address, id);
+  if (code == 0) std::printf("%s\n", id);
+  return code;
+}
+
+int CtlScan(const CtlContext& context, char first, char last) {
   for (char address = first; address <= last; ++address) {
     char id[32] = {};
     const int code = QORVELT1_IDLesen(context.port, address, id);
@@ -104,16 +72,32 @@ CtlResult Scan(const CtlContext& context, const std::vector<std::string>& argume
       std::printf("%c: %s\n", address, CtlErrorText(code).c_str());
     }
   }
-  return {};
+  return 0;
 }
 
-CtlResult Get(const CtlContext& context, const std::string& keyword) {
+int CtlStart(const CtlContext& context) {
+  return QORVELT1_DeviceFunction(context.port, context.address, "start");
+}
+
+int CtlStop(const CtlContext& context) {
+  return QORVELT1_DeviceFunction(context.port, context.address, "stopp");
+}
+
+int CtlLoad(const CtlContext& context, int program) {
+  return QORVELT1_ProgrammLaden(context.port, context.address, program);
+}
+
+int CtlStore(const CtlContext& context, int program) {
+  return QORVELT1_ProgrammSpeichern(context.port, context.address, program);
+}
+
+int CtlGet(const CtlContext& context, const std::string& keyword) {
   double value = 0;
   int status = 0;
   char name[64] = {};
   const int code = QORVELT1_ParameterLesen(context.port, context.address, keyword.c_str(), &value,
                                            &status, name);
-  if (code != 0) return {code, {}};
+  if (code != 0) return code;
   if (keyword == "status") {
     std::printf("0x%04X\n", static_cast<unsigned>(status));
     for (const auto& bit : kStatusBits) {
@@ -124,133 +108,36 @@ CtlResult Get(const CtlContext& context, const std::string& keyword) {
   } else {
     std::printf("%.10g\n", value);
   }
-  return {};
+  return 0;
 }
 
-CtlResult Set(const CtlContext& context, const std::string& keyword, const std::string& text) {
-  if (keyword == "programmname") {
-    return {QORVELT1_ParameterSchreiben(context.port, context.address, keyword.c_str(), 0, 0, text.c_str()), {}};
-  }
-  double value = 0;
-  if (!ParseReal(text, value)) return Usage("set: " + text + " ist keine Zahl");
-  return {QORVELT1_ParameterSchreiben(context.port, context.address, keyword.c_str(), value, 0, nullptr), {}};
+int CtlSetName(const CtlContext& context, const std::string& name) {
+  return QORVELT1_ParameterSchreiben(context.port, context.address, "programmname", 0, 0, name.c_str());
 }
 
-CtlResult MemRead(const CtlContext& context, const std::string& startText, const std::string& sizeText) {
-  long start = 0;
-  long size = 0;
-  if (!ParseInt(startText, start, 0) || !ParseInt(sizeText, size, 0)) {
-    return Usage("mem-read ADRESSE GROESSE (dezimal oder 0x...)");
-  }
-  // The driver checks the range; the buffer is only as large as a valid request.
-  const bool plausible = size >= 1 && size <= 0x10000;
-  std::vector<unsigned char> data(plausible ? static_cast<std::size_t>(size) : 1);
-  const int code = QORORM1_SpeicherLesen(context.port, context.address, 4, static_cast<int>(start),
-                                         static_cast<int>(size), data.data());
+int CtlSetNumber(const CtlContext& context, const std::string& keyword, double value) {
+  return QORVELT1_ParameterSchreiben(context.port, context.address, keyword.c_str(), value, 0, nullptr);
+}
+
+int CtlMemRead(const CtlContext& context, int start, int size) {
+  std::vector<unsigned char> data(static_cast<std::size_t>(size));
+  const int code = QORORM1_SpeicherLesen(context.port, context.address, 4, start, size, data.data());
   if (code == 0) HexDump(start, data);
-  return {code, {}};
+  return code;
 }
 
-CtlResult MemWrite(const CtlContext& context, const std::string& startText, const std::string& hex) {
-  long start = 0;
-  std::vector<unsigned char> data;
-  if (!ParseInt(startText, start, 0) || !ParseHexBytes(hex, data)) {
-    return Usage("mem-write ADRESSE HEX (HEX: Bytes als Hexziffern, z.B. 616263)");
-  }
+int CtlMemWrite(const CtlContext& context, int start, const std::vector<unsigned char>& data) {
   // A frame carries at most 64 bytes; longer data goes in several blocks.
-  std::size_t done = 0;
-  do {
+  for (std::size_t done = 0; done < data.size(); done += kMaxWriteBlock) {
     const int block = static_cast<int>(std::min<std::size_t>(kMaxWriteBlock, data.size() - done));
     const int code = QORORM1_SpeicherSchreiben(context.port, context.address, 4,
-                                               static_cast<int>(start + static_cast<long>(done)),
-                                               block, data.data() + done);
-    if (code != 0) return {code, {}};
-    done += static_cast<std::size_t>(block);
-  } while (done < data.size());
-  return {};
-}
-
-CtlResult Program(const CtlContext& context, bool store, const std::string& text) {
-  long number = 0;
-  if (!ParseInt(text, number, 10)) return Usage(std::string(store ? "store" : "load") + " N (1..16)");
-  const int n = static_cast<int>(number);
-  const int code = store ? QORVELT1_ProgrammSpeichern(context.port, context.address, n)
-                         : QORVELT1_ProgrammLaden(context.port, context.address, n);
-  return {code, {}};
-}
-
-struct CommandShape {
-  const char* name;
-  std::size_t arguments;  // the number needed; scan takes 0 or 2
-};
-constexpr CommandShape kCommands[] = {
-    {"ports", 0}, {"id", 0},    {"scan", 0},  {"start", 0},    {"stop", 0},      {"load", 1},
-    {"store", 1}, {"get", 1},   {"set", 2},   {"mem-read", 2}, {"mem-write", 2},
-};
-
-}  // namespace
-
-bool IsCtlCommand(const std::string& command) {
-  for (const auto& shape : kCommands) {
-    if (command == shape.name) return true;
+                                               start + static_cast<int>(done), block, data.data() + done);
+    if (code != 0) return code;
   }
-  return false;
+  return 0;
 }
-
-bool CtlCommandNeedsPort(const std::string& command) { return command != "ports"; }
 
 std::string CtlErrorText(int code) {
   QOR_Fehlersprache(1);
   return "Fehler #" + std::to_string(-code) + ": " + QOR_Fehlermeldung(code);
-}
-
-std::string CtlArgumentError(const std::string& command, const std::vector<std::string>& arguments) {
-  for (const auto& shape : kCommands) {
-    if (command == shape.name && command != "scan" && arguments.size() != shape.arguments) {
-      return command + ": " + std::to_string(shape.arguments) + " Argument(e) erwartet";
-    }
-  }
-  long number = 0;
-  double real = 0;
-  std::vector<unsigned char> bytes;
-  if (command == "scan" && !arguments.empty()) {
-    const bool range = arguments.size() == 2 && arguments[0].size() == 1 && arguments[1].size() == 1 &&
-                       arguments[0][0] >= '1' && arguments[1][0] <= '9' && arguments[0][0] <= arguments[1][0];
-    if (!range) return "scan [ERSTE LETZTE]: Adressen 1..9, ERSTE <= LETZTE";
-  }
-  if ((command == "load" || command == "store") && !ParseInt(arguments[0], number, 10)) {
-    return command + " N (1..16)";
-  }
-  if (command == "set" && arguments[0] != "programmname" && !ParseReal(arguments[1], real)) {
-    return "set: " + arguments[1] + " ist keine Zahl";
-  }
-  if (command == "mem-read" && (!ParseInt(arguments[0], number, 0) || !ParseInt(arguments[1], number, 0))) {
-    return "mem-read ADRESSE GROESSE (dezimal oder 0x...)";
-  }
-  if (command == "mem-write" && (!ParseInt(arguments[0], number, 0) || !ParseHexBytes(arguments[1], bytes))) {
-    return "mem-write ADRESSE HEX (HEX: Bytes als Hexziffern, z.B. 616263)";
-  }
-  return {};
-}
-
-CtlResult RunCtlCommand(const CtlContext& context, const std::string& command,
-                        const std::vector<std::string>& arguments) {
-  if (const std::string error = CtlArgumentError(command, arguments); !error.empty()) return Usage(error);
-  if (command == "ports") return Ports();
-  if (command == "scan") return Scan(context, arguments);
-  if (command == "id") {
-    char id[32] = {};
-    const int code = QORVELT1_IDLesen(context.port, context.address, id);
-    if (code == 0) std::printf("%s\n", id);
-    return {code, {}};
-  }
-  if (command == "start") return {QORVELT1_DeviceFunction(context.port, context.address, "start"), {}};
-  if (command == "stop") return {QORVELT1_DeviceFunction(context.port, context.address, "stopp"), {}};
-  if (command == "load") return Program(context, false, arguments[0]);
-  if (command == "store") return Program(context, true, arguments[0]);
-  if (command == "get") return Get(context, arguments[0]);
-  if (command == "set") return Set(context, arguments[0], arguments[1]);
-  if (command == "mem-read") return MemRead(context, arguments[0], arguments[1]);
-  if (command == "mem-write") return MemWrite(context, arguments[0], arguments[1]);
-  return Usage("unbekannter Befehl " + command);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The commands of velt1ctl, each one or a few driver calls on an open port.
-// They print results on standard output and return the driver's code.
+// They print results on standard output and return the driver's code. Their
+// arguments are checked by the command line before the port is opened.
 
 #include <string>
 #include <vector>
@@ -10,20 +11,22 @@ struct CtlContext {
   char address = '1';
 };
 
-// Result of a command: the driver's error code, or a usage error.
-struct CtlResult {
-  int code = 0;
-  std::string usage;  // non-empty: the arguments were wrong
-};
-
-// Runs `command` with its arguments. Commands that need no port ("ports")
-// ignore the context's port.
-CtlResult RunCtlCommand(const CtlContext& context, const std::string& command,
-                        const std::vector<std::string>& arguments);
-// What is wrong with the arguments, checked before the port is opened; empty when nothing.
-std::string CtlArgumentError(const std::string& command, const std::vector<std::string>& arguments);
-bool CtlCommandNeedsPort(const std::string& command);
-bool IsCtlCommand(const std::string& command);
+int CtlPorts();
+int CtlId(const CtlContext& context);
+// Addresses first..last, each with its identification or why there is none.
+int CtlScan(const CtlContext& context, char first, char last);
+int CtlStart(const CtlContext& context);
+int CtlStop(const CtlContext& context);
+int CtlLoad(const CtlContext& context, int program);
+int CtlStore(const CtlContext& context, int program);
+int CtlGet(const CtlContext& context, const std::string& keyword);
+// `value` is the name for "programmname", a number for the other keywords.
+int CtlSetName(const CtlContext& context, const std::string& name);
+int CtlSetNumber(const CtlContext& context, const std::string& keyword, double value);
+// The block lies inside the memory (start 0..0xFFFF, size 1..0xFFFF).
+int CtlMemRead(const CtlContext& context, int start, int size);
+// The data (at least one byte) ends inside the memory; it goes in frames of 64 bytes.
+int CtlMemWrite(const CtlContext& context, int start, const std::vector<unsigned char>& data);
 
 // "Fehler #404015: Fehlerhafte Antwort vom Gerät"
 std::string CtlErrorText(int code);

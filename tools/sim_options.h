@@ -22,12 +22,12 @@ struct SimOptions {
   bool pace = false;
   int fifo = 1;              // bytes the host's receive FIFO gathers when paced
   double hostTimeout = 1.5;  // seconds
-  bool help = false;
 };
 
-// Parses argv; false with a message in `error` on a bad option.
-bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);
-const char* SimUsage();
+// Parses argv into `options`: cli::kGoOn when the simulator should run,
+// otherwise the exit code after the help, the version or a usage error was
+// printed.
+int ParseSimCommandLine(int argc, char** argv, SimOptions& options);
 
 // Puts the devices, faults and status bits of the options on the bus.
 void SetUpBus(const SimOptions& options, sim::Bus& bus);

@@ -8,9 +8,11 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli_support.h"
 #include "line_server_posix.h"
 #include "pty_line_posix.h"
 #include "sim_options.h"
+#include "support/file_replace.h"
 
 #ifdef __linux__
 #include <sys/prctl.h>
@@ -34,16 +36,13 @@ void Announce(const PtyLine& line, int com) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Output to a file over the size limit fails instead of ending the program.
+  file_replace::KeepRunningAtFileSizeLimit();
   SimOptions options;
+  if (const int exitCode = ParseSimCommandLine(argc, argv, options); exitCode != cli::kGoOn) {
+    return exitCode;
+  }
   std::string error;
-  if (!ParseSimOptions(argc, argv, options, error)) {
-    std::fprintf(stderr, "velt1-sim: %s\n%s", error.c_str(), SimUsage());
-    return 2;
-  }
-  if (options.help) {
-    std::fputs(SimUsage(), stdout);
-    return 0;
-  }
   sim::Bus bus(options.hostTimeout);
   SetUpBus(options, bus);
 

@@ -60,6 +60,27 @@ TEST(Qorvelt1ParameterSchreiben, FramesAndCodes) {
       "#1Z1W60\r", {-112117, -112117, -101118, -101119, -402120, -405121, -403122, -404123});
 }
 
+// Whatever a name holds, it goes out as one frame of printable characters.
+TEST(Qorvelt1ParameterSchreiben, NameNeverBecomesASecondCommand) {
+  const struct {
+    std::string name;
+    std::string frame;
+  } cases[] = {
+      {"a\r#1DF1", "#1N1Wa #1DF1\r"},
+      {"a\n\t\x7f\x1b" "b", "#1N1Wa    b\r"},
+      {"M\xe4" "rz", "#1N1WM rz\r"},          // Latin-1 umlaut
+      {"M\xc3\xa4" "rz", "#1N1WM  rz\r"},    // UTF-8 umlaut, two bytes
+      {" ~", "#1N1W ~\r"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.frame);
+    PeerRig rig;
+    rig.peer().then(ACK);
+    EXPECT_EQ(QORVELT1_ParameterSchreiben(kPort, '1', "programmname", 0, 0, c.name.c_str()), 0);
+    EXPECT_EQ(rig.written(), c.frame);
+  }
+}
+
 TEST(Qorvelt1ParameterSchreiben, LimitsOfEveryKeyword) {
   struct Limit {
     const char* keyword;

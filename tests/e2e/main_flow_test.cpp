@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "app/funktionen.h"
@@ -62,6 +63,18 @@ TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME),
             "[com]\r\nadresse = 38\r\ncom = 0\r\nlcom = 7\r\n\r\n");
+}
+
+// Over a file-size limit the configuration write must fail with its code,
+// not end the program by SIGXFSZ halfway through the file.
+TEST(MainFlow, FileSizeLimitDoesNotEndTheProgram) {
+  apptest::WorkingDirectory directory;
+  apptest::Runtime runtime;
+  std::signal(SIGXFSZ, SIG_DFL);
+  EXPECT_EQ(RunUntilBeenden(), 0);
+  struct sigaction current {};
+  ::sigaction(SIGXFSZ, nullptr, &current);
+  EXPECT_EQ(current.sa_handler, SIG_IGN);
 }
 
 }  // namespace

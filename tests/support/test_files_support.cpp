@@ -1,6 +1,8 @@
 #include "tests/support/test_files_support.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <fstream>
 #include <iterator>
@@ -53,6 +55,10 @@ std::string TempFilesIn(const fs::path& directory) {
   return names;
 }
 
+#ifdef _WIN32
+bool RunningAsSuperuser() { return false; }
+#else
 bool RunningAsSuperuser() { return ::geteuid() == 0; }
+#endif
 
 }  // namespace support_test

@@ -1,9 +1,11 @@
 #include "process_support.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -90,6 +92,31 @@ ToolRun RunTool(const std::string& program, const std::vector<std::string>& argu
   ::waitpid(pid, &status, 0);
   run.exitCode = ExitCode(status);
   return run;
+}
+
+int RunToolIntoLimitedFile(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& outFile, long limitBytes) {
+  const pid_t pid = ::fork();
+  if (pid < 0) return -1000;
+  if (pid == 0) {
+    const int fd = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const rlimit limit{static_cast<rlim_t>(limitBytes), static_cast<rlim_t>(limitBytes)};
+    if (fd < 0 || devNull < 0 || ::dup2(fd, 1) < 0 || ::dup2(devNull, 2) < 0 ||
+        ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      ::_exit(127);
+    }
+    std::vector<std::string> args{program};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFSIGNALED(status) ? -WTERMSIG(status) : ExitCode(status);
 }
 
 TempFolder::TempFolder() {

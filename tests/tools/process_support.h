@@ -17,6 +17,11 @@ struct ToolRun {
 ToolRun RunTool(const std::string& program, const std::vector<std::string>& arguments,
                 const std::string& portsFolder);
 
+// Runs the program with standard output into `outFile`, under a file-size
+// limit of `limitBytes`; its exit code, or minus the signal that ended it.
+int RunToolIntoLimitedFile(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& outFile, long limitBytes);
+
 // A private ports folder that is removed with everything in it.
 class TempFolder {
  public:

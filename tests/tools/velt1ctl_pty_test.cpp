@@ -42,6 +42,8 @@ TEST_F(CtlAgainstSim, ReadsTheIdentification) {
   EXPECT_EQ(sim->firstLine(), sim->firstLine().substr(0, sim->firstLine().find(' ')) + " COM20");
   EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
   EXPECT_EQ(ok({"--address", "1", "id"}), "QOR-VELT1-V1.07\n");
+  // Options may follow the command as well.
+  EXPECT_EQ(RunTool(VELT1CTL_PATH, {"id", "--com", kCom}, ports.path()).out, "QOR-VELT1-V1.07\n");
 }
 
 // Pacing changes when bytes arrive, never which.
@@ -93,6 +95,9 @@ TEST_F(CtlAgainstSim, SetAndGetEveryKeyword) {
     EXPECT_EQ(ok({"set", entry.keyword, entry.value}), "") << entry.keyword;
     EXPECT_EQ(ok({"get", entry.keyword}), entry.readBack) << entry.keyword;
   }
+  // A name that looks like an option follows "--".
+  EXPECT_EQ(ok({"set", "programmname", "--", "-A-"}), "");
+  EXPECT_EQ(ok({"get", "programmname"}), "-A-\n");
 }
 
 TEST_F(CtlAgainstSim, StartAndStopShowInTheStatusWord) {
@@ -105,6 +110,14 @@ TEST_F(CtlAgainstSim, StartAndStopShowInTheStatusWord) {
   EXPECT_EQ(ok({"get", "status"}),
             "0x0200\nMessung aktiv: aus\nRemotebetrieb: aus\nSpeicherfehler: aus\n"
             "Prüfspannungsfehler: ein\n");
+}
+
+// A CR inside a name must not end the frame and run the rest as a command.
+TEST_F(CtlAgainstSim, NameWithAControlCharacterStaysOneCommand) {
+  start({});
+  EXPECT_EQ(ok({"set", "programmname", "a\r#1DF1"}), "");
+  EXPECT_EQ(ok({"get", "programmname"}), "a #1DF1\n");
+  EXPECT_EQ(ok({"get", "status"}).substr(0, 7), "0x0000\n");
 }
 
 TEST_F(CtlAgainstSim, StoresAndLoadsAProgram) {
@@ -246,6 +259,55 @@ TEST_F(CtlAgainstSim, UsageErrorsExitWithTwo) {
   EXPECT_EQ(closed.err,
             "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle\n"
             "COM 21 (/dev/ttyS20): kein Gerät vorhanden.\n");
+}
+
+// Numbers outside their ranges are refused before anything is allocated for
+// them or sent; a number that does not fit an int is never cut to one.
+TEST_F(CtlAgainstSim, OutOfRangeNumbersAreRefusedBeforeAnythingIsSent) {
+  start({});
+  const std::vector<std::vector<std::string>> commands = {
+      {"mem-read", "0x10", "4294967617"}, {"mem-read", "0x10", "0"},
+      {"mem-read", "0x10", "0x10000"},    {"mem-read", "-1", "4"},
+      {"mem-read", "0x10000", "4"},       {"mem-read", "4294967296", "4"},
+      {"mem-write", "0x10000", "61"},     {"mem-write", "-1", "61"},
+      {"mem-write", "0xFFFF", "6162"},    {"mem-write", "0", ""},
+      {"load", "4294967297"},             {"store", "-4294967295"},
+  };
+  for (const auto& command : commands) {
+    const ToolRun run = ctl(command);
+    EXPECT_EQ(run.exitCode, 2) << command[0] << " " << command[1] << ": " << run.err;
+    EXPECT_EQ(run.out, "") << command[1];
+  }
+  EXPECT_EQ(RunTool(VELT1CTL_PATH, {"--com", "4294967316", "id"}, ports.path()).exitCode, 2);
+  std::string err;
+  EXPECT_EQ(sim->terminate(&err), 0);
+  EXPECT_EQ(err, "velt1-sim: 0 Frames empfangen\n");
+}
+
+// Out-of-range and non-finite values are refused while they are still
+// checked as text or as a double, never converted first.
+TEST_F(CtlAgainstSim, SimulatorRefusesOutOfRangeOptionValues) {
+  const std::vector<std::vector<std::string>> options = {
+      {"--com", "1e300"},         {"--com", "nan"},           {"--com", "20.5"},
+      {"--com", "257"},           {"--fifo", "nan"},          {"--fifo", "1e300"},
+      {"--fifo", "0"},            {"--random-faults", "-1:0"}, {"--random-faults", "1e300:0.5"},
+      {"--random-faults", "1:nan"}, {"--random-faults", "1.5:0"}, {"--timeout", "nan"},
+  };
+  for (const auto& option : options) {
+    const ToolRun run = RunTool(VELT1_SIM_PATH, option, ports.path());
+    EXPECT_EQ(run.exitCode, 2) << option[0] << " " << option[1] << ": " << run.err;
+    EXPECT_EQ(run.err.rfind("velt1-sim: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.out, "") << option[1];
+  }
+}
+
+// Output over a file-size limit fails the run; it does not end the program
+// by SIGXFSZ.
+TEST_F(CtlAgainstSim, OutputOverTheFileSizeLimitIsAFailureNotASignal) {
+  const std::string out = ports.path() + "/out.txt";
+  EXPECT_EQ(RunToolIntoLimitedFile(VELT1CTL_PATH, {"--help"}, out, 16), 1);
+  EXPECT_EQ(RunToolIntoLimitedFile(VELT1_SIM_PATH, {"--help"}, out, 16), 1);
+  EXPECT_EQ(RunToolIntoLimitedFile(VELT1CTL_PATH, {"--help"}, out, 1 << 20), 0);
 }
 
 TEST_F(CtlAgainstSim, SimulatorShutsDownCleanlyAndLeavesNoLink) {

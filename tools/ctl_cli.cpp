@@ -1,0 +1,215 @@
+#include "ctl_cli.h"
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "cli_support.h"
+
+namespace {
+
+constexpr long long kLastMemoryAddress = 0xFFFF;
+constexpr long long kMaxReadSize = 0xFFFF;  // four hexadecimal digits in the frame
+
+// The arguments as given; each passed its check before it is converted here.
+struct Arguments {
+  std::string com, address = "1", first, last, program, keyword, value, start, size, hex;
+};
+
+// In the base its check used: "020" is 20 for --com, 0x10 for an address.
+int Whole(const std::string& text, int base) {
+  long long value = 0;
+  cli::ParseWhole(text, INT_MIN, INT_MAX, base, value);
+  return static_cast<int>(value);
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool ParseHexBytes(const std::string& text, std::vector<unsigned char>& bytes) {
+  if (text.empty() || text.size() % 2 != 0 || text.size() > 2 * (kLastMemoryAddress + 1)) return false;
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    const int high = HexDigit(text[i]);
+    const int low = HexDigit(text[i + 1]);
+    if (high < 0 || low < 0) return false;
+    bytes.push_back(static_cast<unsigned char>(high * 16 + low));
+  }
+  return true;
+}
+
+bool IsBusAddress(const std::string& text) {
+  if (text.size() != 1) return false;
+  const char c = text[0];
+  return (c >= '1' && c <= '9') || (c >= 'a' && c <= 'f') || c == '&';
+}
+
+const char kKeywords[] =
+    "programmname, pruefspannungsquelle, pruefspannung, anzahlzaehne,\n"
+    "sensorkanaele, toleranzhigh, toleranzlow, toleranzphase,\n"
+    "schwellwertsteigendeflanke, schwellwertfallendeflanke, totzeitvorsteigend,\n"
+    "totzeitnachsteigend, totzeitvorfallend, totzeitnachfallend, status (nur get)";
+
+CLI::App* Command(CLI::App& app, const std::string& name, const std::string& what,
+                  const std::string& example) {
+  return app.add_subcommand(name, what + "\nBeispiel: velt1ctl " + example);
+}
+
+void AddOptions(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
+  auto* com = app.add_option("--com", given.com,
+                             "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS)\n"
+                             "Beispiel: velt1ctl --com 20 id")
+                  ->option_text("N (1..256)")
+                  ->check(cli::WholeNumber(1, 256));
+  app.add_option("--device", invocation.devicePath,
+                 "Gerätedatei direkt statt --com\nBeispiel: velt1ctl --device /dev/ttyUSB0 id")
+      ->option_text("PFAD")
+      ->excludes(com);
+  app.add_option("--address", given.address,
+                 "Busadresse (Vorgabe 1); & erreicht alle Geräte,\nnur mit schreibenden Befehlen\n"
+                 "Beispiel: velt1ctl --com 20 --address 2 id")
+      ->option_text("A (1..9, a..f, &)")
+      ->check(cli::Checked("A", [](const std::string& text) {
+        return IsBusAddress(text) ? "" : "Busadresse 1..9, a..f oder & erwartet, nicht " + text;
+      }));
+  app.add_flag("--trace", invocation.trace,
+               "jedes gesendete und empfangene Byte mit\nZeitstempel auf stderr\n"
+               "Beispiel: velt1ctl --com 20 --trace get status");
+}
+
+void AddDeviceCommands(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
+  Command(app, "ports", "die Schnittstellen der Portzuordnung", "ports")->callback([&invocation] {
+    invocation.needsPort = false;
+    invocation.run = [](const CtlContext&) { return CtlPorts(); };
+  });
+  Command(app, "id", "Kennung des Geräts lesen", "--com 20 id")->callback([&invocation] {
+    invocation.run = CtlId;
+  });
+  auto* scan = Command(app, "scan", "Adressen 1..9, oder ERSTE bis LETZTE, nach\nGeräten absuchen",
+                       "--com 20 scan 1 4");
+  scan->add_option("ERSTE", given.first, "erste Adresse")->option_text("1..9")->check(cli::WholeNumber(1, 9));
+  scan->add_option("LETZTE", given.last, "letzte Adresse")->option_text("1..9")->check(cli::WholeNumber(1, 9));
+  scan->callback([&given, &invocation] {
+    if (given.first.empty() != given.last.empty()) throw CLI::ValidationError("scan: ERSTE und LETZTE angeben, oder keine");
+    const char first = given.first.empty() ? '1' : given.first[0];
+    const char last = given.last.empty() ? '9' : given.last[0];
+    if (first > last) throw CLI::ValidationError("scan: ERSTE darf nicht nach LETZTE kommen");
+    invocation.run = [first, last](const CtlContext& context) { return CtlScan(context, first, last); };
+  });
+  Command(app, "start", "Messung starten", "--com 20 start")->callback([&invocation] {
+    invocation.run = CtlStart;
+  });
+  Command(app, "stop", "Messung stoppen", "--com 20 --address '&' stop")->callback([&invocation] {
+    invocation.run = CtlStop;
+  });
+  for (const bool store : {false, true}) {
+    auto* command = store ? Command(app, "store", "Arbeitsparameter als Programm N speichern", "--com 20 store 5")
+                          : Command(app, "load", "Programm N in die Arbeitsparameter laden", "--com 20 load 5");
+    command->add_option("N", given.program, "Programmnummer; das Gerät nimmt 1..16")
+        ->required()
+        ->option_text("1..16")
+        ->check(cli::WholeNumber(INT_MIN, INT_MAX));
+    command->callback([&given, &invocation, store] {
+      const int program = Whole(given.program, 10);
+      invocation.run = [program, store](const CtlContext& context) {
+        return store ? CtlStore(context, program) : CtlLoad(context, program);
+      };
+    });
+  }
+}
+
+void AddParameterCommands(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
+  auto* get = Command(app, "get", "Parameter oder Statuswort lesen", "--com 20 get anzahlzaehne");
+  get->add_option("SCHLUESSEL", given.keyword, kKeywords)->required()->option_text(" ");
+  get->callback([&given, &invocation] {
+    invocation.run = [keyword = given.keyword](const CtlContext& context) { return CtlGet(context, keyword); };
+  });
+
+  auto* set = Command(app, "set", "Parameter schreiben", "--com 20 set anzahlzaehne 58");
+  set->add_option("SCHLUESSEL", given.keyword, kKeywords)->required()->option_text(" ");
+  set->add_option("WERT", given.value, "der Name bei programmname, sonst eine Zahl")
+      ->required()
+      ->option_text(" ");
+  set->callback([&given, &invocation] {
+    const std::string keyword = given.keyword;
+    if (keyword == "programmname") {
+      invocation.run = [name = given.value](const CtlContext& context) { return CtlSetName(context, name); };
+      return;
+    }
+    // Range and keyword are the driver's to check; here only that it is a number.
+    char* end = nullptr;
+    const double value = std::strtod(given.value.c_str(), &end);
+    if (given.value.empty() || *end != '\0') throw CLI::ValidationError("set: " + given.value + " ist keine Zahl");
+    invocation.run = [keyword, value](const CtlContext& context) { return CtlSetNumber(context, keyword, value); };
+  });
+}
+
+void AddMemoryCommands(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
+  const auto addStart = [&given](CLI::App* command) {
+    command->add_option("ADRESSE", given.start, "Startadresse, dezimal oder 0x...")
+        ->required()
+        ->option_text("0..0xFFFF")
+        ->check(cli::WholeNumber(0, kLastMemoryAddress, 0));
+  };
+  auto* read = Command(app, "mem-read", "Speicher (Typ 4) lesen, Ausgabe als Hexdump", "--com 20 mem-read 0x100 32");
+  addStart(read);
+  read->add_option("GROESSE", given.size, "Anzahl Bytes, dezimal oder 0x...")
+      ->required()
+      ->option_text("1..0xFFFF")
+      ->check(cli::WholeNumber(1, kMaxReadSize, 0));
+  read->callback([&given, &invocation] {
+    const int start = Whole(given.start, 0);
+    const int size = Whole(given.size, 0);
+    invocation.run = [start, size](const CtlContext& context) { return CtlMemRead(context, start, size); };
+  });
+
+  auto* write = Command(app, "mem-write", "Speicher (Typ 4) schreiben", "--com 20 mem-write 0x100 616263");
+  addStart(write);
+  write->add_option("HEX", given.hex, "die Bytes als Hexziffern, zwei je Byte")
+      ->required()
+      ->option_text("z.B. 616263")
+      ->check(cli::Checked("HEX", [](const std::string& text) {
+        std::vector<unsigned char> bytes;
+        return ParseHexBytes(text, bytes) ? "" : "Bytes als Hexziffern erwartet (z.B. 616263), nicht " + text;
+      }));
+  write->callback([&given, &invocation] {
+    const int start = Whole(given.start, 0);
+    std::vector<unsigned char> data;
+    ParseHexBytes(given.hex, data);
+    // A block past the end would be refused after the first frames were written.
+    if (static_cast<long long>(data.size()) > kLastMemoryAddress + 1 - start) {
+      throw CLI::ValidationError("mem-write: die Daten reichen über das Speicherende 0xFFFF");
+    }
+    invocation.run = [start, data](const CtlContext& context) { return CtlMemWrite(context, start, data); };
+  });
+}
+
+}  // namespace
+
+int ParseCtlCommandLine(int argc, char** argv, CtlInvocation& invocation) {
+  CLI::App app("velt1ctl: der VELT-1-Treiber auf der Kommandozeile, für Skripte und Service.",
+               "velt1ctl");
+  cli::Prepare(app, VELT1_PROGRAM_VERSION, "velt1ctl mem-read --help (die Hilfe zu einem Befehl)");
+  app.fallthrough();  // options may also follow the command
+  Arguments given;
+  AddOptions(app, given, invocation);
+  AddDeviceCommands(app, given, invocation);
+  AddParameterCommands(app, given, invocation);
+  AddMemoryCommands(app, given, invocation);
+  app.require_subcommand(0, 1);
+  app.footer(
+      "Exit-Status: 0 erfolgreich, 1 Fehler von Gerät oder Schnittstelle (Meldung auf stderr),\n"
+      "2 falscher Aufruf.");
+
+  const int parsed = cli::Parse(app, argc, argv);
+  if (parsed != cli::kGoOn) return parsed;
+  if (!given.com.empty()) invocation.context.port = Whole(given.com, 10);
+  invocation.context.address = given.address[0];
+  if (invocation.needsPort && invocation.context.port == 0 && invocation.devicePath.empty()) {
+    return cli::UsageError(app, "--com N oder --device PFAD fehlt");
+  }
+  return cli::kGoOn;
+}
