@@ -3,10 +3,8 @@
 // flushed to disk and then renamed over it in one step.
 
 #include <cstdio>
-#include <random>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include "programs/parameterdatei.h"
 #include "programs/parameterdatei_hook.h"
@@ -16,57 +14,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Temporary files are named "vlt$$" and 16 random hexadecimal digits ".TMP":
-// a name is never used twice, so no save can rename another one's file.
-constexpr const char* kTempVorsilbe = "vlt$$";
-constexpr const char* kTempEndung = ".TMP";
-constexpr int kNamensversuche = 8;
+constexpr int kLetzterTempZaehler = 999;
 
 ParameterdateiVorErsetzenHook vorErsetzenHook = nullptr;
 
-bool IstTempName(const std::string& name) {
-  return name.size() > 9 && name.starts_with(kTempVorsilbe) && name.ends_with(kTempEndung);
+fs::path TempName(const fs::path& ordner, int zaehler) {
+  return ordner / ("vlt$$" + std::to_string(zaehler) + ".TMP");
 }
 
-// Removes the temporary files that killed saves left in the folder, before
-// the next one is made: a crash at any moment then leaves at most one. A save
-// that another program instance runs in the same folder at this very moment
-// loses its temporary file and reports a write error; no file is harmed.
-void UebrigeTempsEntfernen(const fs::path& ordner) {
-  std::vector<fs::path> uebrige;
-  std::error_code fehler;
-  std::error_code ignoriert;
-  for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
-    if (IstTempName(it->path().filename().string()) &&
-        it->symlink_status(ignoriert).type() == fs::file_type::regular) {
-      uebrige.push_back(it->path());
-    }
-  }
-  for (const fs::path& pfad : uebrige) fs::remove(pfad, ignoriert);
-}
-
-// The temporary file beside the target: closed and deleted unless it has
-// become the target.
+// The temporary file beside the target, held by this process while it is
+// open: deleted and closed unless it has become the target.
 class TempDatei {
  public:
   TempDatei() = default;
   TempDatei(const TempDatei&) = delete;
   TempDatei& operator=(const TempDatei&) = delete;
   ~TempDatei() {
-    if (datei_ != nullptr) std::fclose(datei_);
+    // Deleted while still held, so that no other save takes it over meanwhile.
     if (!pfad_.empty()) {
       std::error_code ignoriert;
       fs::remove(pfad_, ignoriert);
     }
+    if (datei_ != nullptr) std::fclose(datei_);
   }
 
+  // Takes the first "vlt$$N.TMP" in the folder that no other save holds,
+  // reusing one that a killed save left; so a crash leaves at most one
+  // temporary file, which the next save takes over.
   bool Erstellen(const fs::path& ordner) {
-    std::random_device zufall;
-    for (int versuch = 0; versuch < kNamensversuche; ++versuch) {
-      char name[32];
-      std::snprintf(name, sizeof name, "%s%08X%08X%s", kTempVorsilbe, zufall(), zufall(), kTempEndung);
-      fs::path kandidat = ordner / name;
-      switch (file_replace::CreateNewFile(kandidat, &datei_)) {
+    for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
+      fs::path kandidat = TempName(ordner, zaehler);
+      switch (file_replace::OpenHeldFile(kandidat, &datei_)) {
         case file_replace::CreateResult::Created:
           pfad_ = std::move(kandidat);
           return true;
@@ -79,21 +57,30 @@ class TempDatei {
     return false;
   }
 
-  bool SchreibenUndSchliessen(const ParameterdateiBild& bild) {
-    const bool geschrieben = std::fwrite(bild.data(), 1, bild.size(), datei_) == bild.size() &&
-                             file_replace::FlushToDisk(datei_) == 0;
-    const bool geschlossen = std::fclose(datei_) == 0;
-    datei_ = nullptr;
-    return geschrieben && geschlossen;
+  // Writes the image and pushes it to the disk; the file stays held.
+  bool Schreiben(const ParameterdateiBild& bild) {
+    return std::fwrite(bild.data(), 1, bild.size(), datei_) == bild.size() &&
+           file_replace::FlushToDisk(datei_) == 0;
   }
 
   const fs::path& pfad() const { return pfad_; }
+  // The file now stands under the target's name.
   void Uebergeben() { pfad_.clear(); }
 
  private:
   fs::path pfad_;
   std::FILE* datei_ = nullptr;
 };
+
+// Temporary files that earlier saves left when they were killed; the ones
+// another save holds right now stay.
+void UebrigeTempsEntfernen(const fs::path& ordner) {
+  std::error_code fehler;
+  for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
+    const fs::path kandidat = TempName(ordner, zaehler);
+    if (fs::exists(fs::symlink_status(kandidat, fehler))) file_replace::RemoveUnheldFile(kandidat);
+  }
+}
 
 // A rename would replace even a file the user may not write; such a file is
 // refused as the old program refused to open it. Anything but a regular file
@@ -118,12 +105,9 @@ int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle)
   if (!ZielBeschreibbar(status, pfad)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
 
   const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
-  UebrigeTempsEntfernen(ordner);
   TempDatei temp;
-  if (!temp.Erstellen(ordner)) {
-    return PARAMETERDATEI_NICHT_ERSTELLBAR;
-  }
-  if (!temp.SchreibenUndSchliessen(bild)) return PARAMETERDATEI_SCHREIBFEHLER;
+  if (!temp.Erstellen(ordner)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
+  if (!temp.Schreiben(bild)) return PARAMETERDATEI_SCHREIBFEHLER;
   if (status.type() == fs::file_type::regular) {
     fs::permissions(temp.pfad(), status.permissions(), fs::perm_options::replace, fehler);
     if (fehler) return PARAMETERDATEI_SCHREIBFEHLER;
@@ -133,6 +117,7 @@ int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle)
   }
   if (file_replace::ReplaceFileAtomically(temp.pfad(), pfad) != 0) return PARAMETERDATEI_SCHREIBFEHLER;
   temp.Uebergeben();
+  UebrigeTempsEntfernen(ordner);
   return 0;
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -14,6 +16,7 @@
 
 #include "programs/parameterdatei.h"
 #include "programs/parameterdatei_hook.h"
+#include "support/file_replace.h"
 #include "tests/programs/kindprozess_support.h"
 #include "tests/support/test_files_support.h"
 
@@ -59,19 +62,43 @@ TEST_F(ParameterdateiSpeichernTest, ANewFileHoldsTheImageAndNothingElseIsLeft) {
   EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
 }
 
-// Temporary files that killed saves left are cleared away by the next save;
-// other files, and links that only look like one, stay.
+// Temporary files that killed saves left are taken over or cleared away by
+// the next save; one that another save holds right now stays, as do other
+// files and links that only look like a temporary file.
 TEST_F(ParameterdateiSpeichernTest, TheNextSaveClearsAwayLeftTemporaries) {
-  WriteBytes(ordner_ / "vlt$$0.TMP", "left by an older save");
-  WriteBytes(ordner_ / "vlt$$0123456789ABCDEF.TMP", "left by a killed save");
+  WriteBytes(ordner_ / "vlt$$0.TMP", "left by a killed save");
+  WriteBytes(ordner_ / "vlt$$1.TMP", "left by another killed save");
   WriteBytes(ordner_ / "notes.TMP", "the operator's");
-  fs::create_symlink("notes.TMP", ordner_ / "vlt$$link.TMP");
-  ASSERT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), 0);
+  fs::create_symlink("notes.TMP", ordner_ / "vlt$$3.TMP");
+  int bereit[2];
+  int los[2];
+  ASSERT_EQ(::pipe(bereit), 0);
+  ASSERT_EQ(::pipe(los), 0);
+  const pid_t halter = ::fork();
+  ASSERT_GE(halter, 0);
+  if (halter == 0) {
+    ::close(los[1]);  // so that the parent's close ends the wait
+    std::FILE* datei = nullptr;
+    const bool gehalten = file_replace::OpenHeldFile(ordner_ / "vlt$$2.TMP", &datei) == file_replace::CreateResult::Created &&
+                          std::fputs("held by another save", datei) >= 0 && std::fflush(datei) == 0;
+    char zeichen = gehalten ? '1' : '0';
+    if (::write(bereit[1], &zeichen, 1) == 1) (void)::read(los[0], &zeichen, 1);
+    ::_exit(0);
+  }
+  char gehalten = 0;
+  ASSERT_EQ(::read(bereit[0], &gehalten, 1), 1);
+  ASSERT_EQ(gehalten, '1');
+
+  EXPECT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), 0);
+  for (const int ende : {bereit[0], bereit[1], los[0], los[1]}) ::close(ende);
+  ::waitpid(halter, nullptr, 0);
+
   EXPECT_EQ(ReadBytes(Ziel()), NeueBytes());
+  EXPECT_EQ(ReadBytes(ordner_ / "vlt$$2.TMP"), "held by another save");
   std::vector<std::string> namen;
   for (const auto& eintrag : fs::directory_iterator(ordner_.path())) namen.push_back(eintrag.path().filename().string());
   std::sort(namen.begin(), namen.end());
-  EXPECT_EQ(namen, (std::vector<std::string>{"notes.TMP", "p.vlt", "vlt$$link.TMP"}));
+  EXPECT_EQ(namen, (std::vector<std::string>{"notes.TMP", "p.vlt", "vlt$$2.TMP", "vlt$$3.TMP"}));
 }
 
 TEST_F(ParameterdateiSpeichernTest, AReplacedFileKeepsItsPermissionBits) {
