@@ -18,26 +18,33 @@ constexpr int kLetzterTempZaehler = 999;
 
 ParameterdateiVorErsetzenHook vorErsetzenHook = nullptr;
 
-// The temporary file beside the target: closed and deleted unless it has
-// become the target.
+fs::path TempName(const fs::path& ordner, int zaehler) {
+  return ordner / ("vlt$$" + std::to_string(zaehler) + ".TMP");
+}
+
+// The temporary file beside the target, held by this process while it is
+// open: deleted and closed unless it has become the target.
 class TempDatei {
  public:
   TempDatei() = default;
   TempDatei(const TempDatei&) = delete;
   TempDatei& operator=(const TempDatei&) = delete;
   ~TempDatei() {
-    if (datei_ != nullptr) std::fclose(datei_);
+    // Deleted while still held, so that no other save takes it over meanwhile.
     if (!pfad_.empty()) {
       std::error_code ignoriert;
       fs::remove(pfad_, ignoriert);
     }
+    if (datei_ != nullptr) std::fclose(datei_);
   }
 
-  // The first free "vlt$$N.TMP" in the target's folder.
+  // Takes the first "vlt$$N.TMP" in the folder that no other save holds,
+  // reusing one that a killed save left; so a crash leaves at most one
+  // temporary file, which the next save takes over.
   bool Erstellen(const fs::path& ordner) {
     for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
-      fs::path kandidat = ordner / ("vlt$$" + std::to_string(zaehler) + ".TMP");
-      switch (file_replace::CreateNewFile(kandidat, &datei_)) {
+      fs::path kandidat = TempName(ordner, zaehler);
+      switch (file_replace::OpenHeldFile(kandidat, &datei_)) {
         case file_replace::CreateResult::Created:
           pfad_ = std::move(kandidat);
           return true;
@@ -50,21 +57,30 @@ class TempDatei {
     return false;
   }
 
-  bool SchreibenUndSchliessen(const ParameterdateiBild& bild) {
-    const bool geschrieben = std::fwrite(bild.data(), 1, bild.size(), datei_) == bild.size() &&
-                             file_replace::FlushToDisk(datei_) == 0;
-    const bool geschlossen = std::fclose(datei_) == 0;
-    datei_ = nullptr;
-    return geschrieben && geschlossen;
+  // Writes the image and pushes it to the disk; the file stays held.
+  bool Schreiben(const ParameterdateiBild& bild) {
+    return std::fwrite(bild.data(), 1, bild.size(), datei_) == bild.size() &&
+           file_replace::FlushToDisk(datei_) == 0;
   }
 
   const fs::path& pfad() const { return pfad_; }
+  // The file now stands under the target's name.
   void Uebergeben() { pfad_.clear(); }
 
  private:
   fs::path pfad_;
   std::FILE* datei_ = nullptr;
 };
+
+// Temporary files that earlier saves left when they were killed; the ones
+// another save holds right now stay.
+void UebrigeTempsEntfernen(const fs::path& ordner) {
+  std::error_code fehler;
+  for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
+    const fs::path kandidat = TempName(ordner, zaehler);
+    if (fs::exists(fs::symlink_status(kandidat, fehler))) file_replace::RemoveUnheldFile(kandidat);
+  }
+}
 
 // A rename would replace even a file the user may not write; such a file is
 // refused as the old program refused to open it. Anything but a regular file
@@ -88,11 +104,10 @@ int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle)
   const fs::file_status status = fs::status(pfad, fehler);
   if (!ZielBeschreibbar(status, pfad)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
 
+  const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
   TempDatei temp;
-  if (!temp.Erstellen(pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path())) {
-    return PARAMETERDATEI_NICHT_ERSTELLBAR;
-  }
-  if (!temp.SchreibenUndSchliessen(bild)) return PARAMETERDATEI_SCHREIBFEHLER;
+  if (!temp.Erstellen(ordner)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
+  if (!temp.Schreiben(bild)) return PARAMETERDATEI_SCHREIBFEHLER;
   if (status.type() == fs::file_type::regular) {
     fs::permissions(temp.pfad(), status.permissions(), fs::perm_options::replace, fehler);
     if (fehler) return PARAMETERDATEI_SCHREIBFEHLER;
@@ -102,6 +117,7 @@ int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle)
   }
   if (file_replace::ReplaceFileAtomically(temp.pfad(), pfad) != 0) return PARAMETERDATEI_SCHREIBFEHLER;
   temp.Uebergeben();
+  UebrigeTempsEntfernen(ordner);
   return 0;
 }
 

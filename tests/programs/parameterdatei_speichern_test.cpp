@@ -5,13 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "programs/parameterdatei.h"
 #include "programs/parameterdatei_hook.h"
+#include "support/file_replace.h"
 #include "tests/programs/kindprozess_support.h"
 #include "tests/support/test_files_support.h"
 
@@ -57,6 +62,45 @@ TEST_F(ParameterdateiSpeichernTest, ANewFileHoldsTheImageAndNothingElseIsLeft) {
   EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
 }
 
+// Temporary files that killed saves left are taken over or cleared away by
+// the next save; one that another save holds right now stays, as do other
+// files and links that only look like a temporary file.
+TEST_F(ParameterdateiSpeichernTest, TheNextSaveClearsAwayLeftTemporaries) {
+  WriteBytes(ordner_ / "vlt$$0.TMP", "left by a killed save");
+  WriteBytes(ordner_ / "vlt$$1.TMP", "left by another killed save");
+  WriteBytes(ordner_ / "notes.TMP", "the operator's");
+  fs::create_symlink("notes.TMP", ordner_ / "vlt$$3.TMP");
+  int bereit[2];
+  int los[2];
+  ASSERT_EQ(::pipe(bereit), 0);
+  ASSERT_EQ(::pipe(los), 0);
+  const pid_t halter = ::fork();
+  ASSERT_GE(halter, 0);
+  if (halter == 0) {
+    ::close(los[1]);  // so that the parent's close ends the wait
+    std::FILE* datei = nullptr;
+    const bool gehalten = file_replace::OpenHeldFile(ordner_ / "vlt$$2.TMP", &datei) == file_replace::CreateResult::Created &&
+                          std::fputs("held by another save", datei) >= 0 && std::fflush(datei) == 0;
+    char zeichen = gehalten ? '1' : '0';
+    if (::write(bereit[1], &zeichen, 1) == 1) (void)::read(los[0], &zeichen, 1);
+    ::_exit(0);
+  }
+  char gehalten = 0;
+  ASSERT_EQ(::read(bereit[0], &gehalten, 1), 1);
+  ASSERT_EQ(gehalten, '1');
+
+  EXPECT_EQ(Parameterdatei_Speichern(Ziel(), Tabelle()), 0);
+  for (const int ende : {bereit[0], bereit[1], los[0], los[1]}) ::close(ende);
+  ::waitpid(halter, nullptr, 0);
+
+  EXPECT_EQ(ReadBytes(Ziel()), NeueBytes());
+  EXPECT_EQ(ReadBytes(ordner_ / "vlt$$2.TMP"), "held by another save");
+  std::vector<std::string> namen;
+  for (const auto& eintrag : fs::directory_iterator(ordner_.path())) namen.push_back(eintrag.path().filename().string());
+  std::sort(namen.begin(), namen.end());
+  EXPECT_EQ(namen, (std::vector<std::string>{"notes.TMP", "p.vlt", "vlt$$2.TMP", "vlt$$3.TMP"}));
+}
+
 TEST_F(ParameterdateiSpeichernTest, AReplacedFileKeepsItsPermissionBits) {
   WriteBytes(Ziel(), kAlteDatei);
   const fs::perms bits = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
@@ -86,18 +130,28 @@ TEST_F(ParameterdateiSpeichernTest, AFailureBeforeTheRenameKeepsTheOldFile) {
   EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
 }
 
-// A full disk, as a file-size limit below the file's size.
+// A full disk, as a file-size limit with SIGXFSZ ignored, so that the write
+// fails instead of ending the process: any limit below the file's size gives
+// the write code and keeps the old file; the file's own size is enough.
 TEST_F(ParameterdateiSpeichernTest, AFullDiskKeepsTheOldFile) {
-  WriteBytes(Ziel(), kAlteDatei);
-  const int code = programs_test::ImKindprozess([&] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit grenze{1000, 1000};
-    if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return programs_test::kKindOhneErgebnis;
-    return Parameterdatei_Speichern(Ziel(), Tabelle());
-  });
-  EXPECT_EQ(code, -301402);
-  EXPECT_EQ(ReadBytes(Ziel()), kAlteDatei);
-  EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+  const struct {
+    rlim_t grenze;
+    int code;
+  } faelle[] = {{0, -301402}, {1, -301402}, {1000, -301402}, {PARAMETERDATEI_GROESSE - 1, -301402},
+                {PARAMETERDATEI_GROESSE, 0}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.grenze);
+    WriteBytes(Ziel(), kAlteDatei);
+    const int code = programs_test::ImKindprozess([&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit grenze{fall.grenze, fall.grenze};
+      if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return programs_test::kKindOhneErgebnis;
+      return Parameterdatei_Speichern(Ziel(), Tabelle());
+    });
+    EXPECT_EQ(code, fall.code);
+    EXPECT_EQ(ReadBytes(Ziel()), fall.code == 0 ? NeueBytes() : kAlteDatei);
+    EXPECT_EQ(Eintraege(ordner_.path()), "p.vlt ");
+  }
 }
 
 // Places that take no file: refused before anything is written.
@@ -135,6 +189,13 @@ TEST_F(ParameterdateiSpeichernTest, UnwritablePlacesAreRefusedAndKeepTheOldFile)
        },
        "p.vlt "},
       {"a folder that does not exist", [](const fs::path& o) { return o / "missing" / "p.vlt"; }, ""},
+      // A full device behind the name: refused, not written into.
+      {"a link to /dev/full",
+       [](const fs::path& o) {
+         fs::create_symlink("/dev/full", o / "p.vlt");
+         return o / "p.vlt";
+       },
+       "p.vlt "},
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);

@@ -1,0 +1,93 @@
+// A USB adapter pulled out in the middle of reading or writing all programs,
+// over a real pseudo-terminal whose far end closes: the transfer ends with
+// the driver's code at once, not after a time-out, and the services stay
+// usable.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+
+#include "device/qorvelt1.h"
+#include "device/velt1com.h"
+#include "programs/geraetedienste.h"
+#include "programs/programmtransfer.h"
+#include "tests/programs/pty_geraet_support.h"
+
+namespace {
+
+using programs_test::PtyGeraet;
+using Uhr = PtyGeraet::Uhr;
+using namespace std::chrono_literals;
+
+constexpr int kPort = 41;
+
+class AbgezogenerAdapter : public ::testing::Test {
+ protected:
+  void SetUp() override { DaxCom_SitzungSetzen({[this] { return port_; }, [] { return '1'; }}); }
+  void TearDown() override {
+    DaxCom_HooksEntfernen();
+    QORVELT1_Close(kPort);
+  }
+  void Oeffnen() {
+    ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
+    ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
+    port_ = kPort;
+  }
+  LeseErgebnis AlleUebertragen(bool lesen) {
+    if (lesen) return Programmtransfer_Lesen(tabelle_, 0, TransferUmfang::Alle, dienste_);
+    LeseErgebnis ergebnis;
+    ergebnis.code = Programmtransfer_Schreiben(tabelle_, 0, TransferUmfang::Alle, dienste_);
+    return ergebnis;
+  }
+
+  int port_ = 0;
+  std::array<Programm, PROGRAMM_ANZAHL> tabelle_{};
+  Geraetedienste dienste_;
+};
+
+TEST_F(AbgezogenerAdapter, TheTransferEndsAtOnceWithTheDriversCodeAndTheServicesStayUsable) {
+  const struct {
+    const char* name;
+    bool lesen;
+    int auflegenBeiRahmen;
+    int code;              // the driver's code for the missing answer
+    int eintraegeGelesen;  // entries the table got before
+  } faelle[] = {
+      {"reading all, program 8's phase tolerance (L3R)", true, 141, -403208, 8},
+      {"writing all, storing program 9 (PNP)", false, 134, -403050, 0},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    {
+      PtyGeraet geraet(kPort, fall.auflegenBeiRahmen);
+      Oeffnen();
+      const LeseErgebnis ergebnis = AlleUebertragen(fall.lesen);
+      const Uhr::time_point ende = Uhr::now();
+      EXPECT_EQ(ergebnis.code, fall.code);
+      ASSERT_NE(geraet.Aufgelegt(), Uhr::time_point{});
+      EXPECT_LT(ende - geraet.Aufgelegt(), 1s);
+      for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
+        EXPECT_EQ(ergebnis.gelesen[static_cast<std::size_t>(i)], i < fall.eintraegeGelesen) << i;
+      }
+
+      // The next access fails at once; once the session has let the port
+      // go, the services say so.
+      int status = 0;
+      const Uhr::time_point vorher = Uhr::now();
+      EXPECT_EQ(DaxCom_StatusLesen(&status), -112203);  // the gone port cannot be flushed
+      EXPECT_LT(Uhr::now() - vorher, 1s);
+      QORVELT1_Close(kPort);
+      port_ = 0;
+      EXPECT_EQ(DaxCom_StatusLesen(&status), DAXCOM_FEHLER_NICHT_GEOEFFNET);
+    }
+    // An adapter plugged in under the same COM number works as before.
+    PtyGeraet neu(kPort);
+    Oeffnen();
+    EXPECT_EQ(AlleUebertragen(fall.lesen).code, 0);
+    QORVELT1_Close(kPort);
+    port_ = 0;
+  }
+}
+
+}  // namespace
