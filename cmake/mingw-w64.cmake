@@ -15,3 +15,4 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine.sh)
 # Header-only libraries from Debian, without the host's /usr/include.
 set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-host-headers/CLI11)
+set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-host-headers/nlohmann_json)
