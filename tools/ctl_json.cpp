@@ -78,7 +78,7 @@ bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::strin
   Json dokument;
   try {
     dokument = Json::parse(json);
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {  // a syntax error, or a number beyond a double (1e309)
     fehler = std::string("kein gültiges JSON: ") + e.what();
     return false;
   }

@@ -226,6 +226,8 @@ TEST_F(ProgramSets, ConvertRefusesJsonOutsideThePanelsRanges) {
       {"\"eintrag\": \"7\"", "\"eintrag\": \"8\"", "Eintrag 7: eintrag muss \"7\" sein"},
       {"\"Satz 9 Welle\"", "\"Satz 9 \\u20ac\"", "Eintrag 9, programmname: Name mit Zeichen außerhalb von Latin-1"},
       {"\"version\": 2", "\"version\": 3", "version 2 fehlt"},
+      {"\"anzahlzaehne\": 33.0", "\"anzahlzaehne\": 1e309",
+       "kein gültiges JSON: [json.exception.out_of_range.406] number overflow parsing '1e309'"},
   };
   ok({"convert", path("distinct.vlt"), path("good.json")});
   const Bytes good = ReadFile(path("good.json"));
