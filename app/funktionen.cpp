@@ -32,6 +32,7 @@ int Func_PanelsInitialisieren(const char* version, const char* datum) {
   SetSystemAttribute(ATTR_TASKBAR_BUTTON_VISIBLE, 0);
   RegisterPanelCallback("Callback_Panels", Callback_Panels);
   RegisterMenuCallback("Menu_Datei_Beenden", Menu_Datei_Beenden);
+  ParMain_SprachumschaltungSetzen(Func_Sprachumschaltung);
 
   if (ParMain_Initialisieren(version, datum) != 0) return -1;
   if (ComMain_Initialisieren() != 0) return -1;

@@ -8,9 +8,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# libgcc, libstdc++ and winpthread linked in: the programs run on a bare
-# Windows (or Wine) without the compiler's DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Tests and programs of this build run under Wine (tests/windows/wine.sh).
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine.sh)
 # Header-only libraries from Debian, without the host's /usr/include.

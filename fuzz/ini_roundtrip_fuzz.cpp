@@ -19,7 +19,10 @@ namespace fs = std::filesystem;
 
 const fs::path& Folder() {
   static const fs::path folder = [] {
-    fs::path path = fs::temp_directory_path() / ("velt1-ini-fuzz-" + std::to_string(::getpid()));
+    // A memory file system where there is one: the writer flushes every save to disk.
+    std::error_code ec;
+    const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    fs::path path = base / ("velt1-ini-fuzz-" + std::to_string(::getpid()));
     fs::create_directories(path);
     return path;
   }();

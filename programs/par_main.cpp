@@ -4,6 +4,9 @@
 
 #include "connection/qor_com.h"
 #include "device/velt1com.h"
+#include "programs/dateifunktionen.h"
+#include "programs/programmverwaltung.h"
+#include "support/qor_error.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
@@ -21,11 +24,14 @@ void RegisterCallbacks() {
   RegisterCtrlCallback("Callback_Kalib_Buttons", Callback_Kalib_Buttons);
   RegisterMenuCallback("Menu_Main_Info", Menu_Main_Info);
   RegisterCtrlCallback("Callback_Main_Buttons", Callback_Main_Buttons);
-  // Not yet: Callback_Programmliste,
-  // Callback_AllgemeineAenderung, Menu_Main_Datei, Menu_Main_Programm and
-  // Menu_Main_Sprache come with the program table, the program operations and
-  // the parameter file.
+  RegisterCtrlCallback("Callback_Programmliste", Callback_Programmliste);
+  RegisterCtrlCallback("Callback_AllgemeineAenderung", Callback_AllgemeineAenderung);
+  RegisterMenuCallback("Menu_Main_Datei", Menu_Main_Datei);
+  RegisterMenuCallback("Menu_Main_Programm", Menu_Main_Programm);
+  RegisterMenuCallback("Menu_Main_Sprache", Menu_Main_Sprache);
 }
+
+ParMainSprachumschaltung sprachumschaltung = nullptr;
 
 bool English() { return gSprache == 2; }
 
@@ -67,8 +73,6 @@ int ParMain_Initialisieren(const char* version, const char* datum) {
                    English() ? "Read from " + geraet : "vom " + geraet + " lesen");
   SetCtrlAttribute(gMainPanel, MAINPANEL_PROGSCHREIBEN, ATTR_LABEL_TEXT,
                    English() ? "Write to " + geraet : "zum " + geraet + " schreiben");
-  // The device keeps sixteen programs.
-  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGRAMMNUMMER, ATTR_MAX_VALUE, 16);
   SetCtrlVal(gMainPanel, MAINPANEL_TEXT_GERAETSTEUERN,
              English() ? "Control " + geraet : geraet + " steuern");
 
@@ -83,7 +87,7 @@ int ParMain_Initialisieren(const char* version, const char* datum) {
   QorCom_RegisterFehlerControls(gMainPanel, MAINPANEL_FEHLERLED, MAINPANEL_FEHLERSTRING,
                                 MAINPANEL_FEHLERNUMMER);
   DaxCom_ComLedSetzen(DAXCOM_LED_HAUPTPANEL, ComLed);
-  // Not yet: the program table is initialised once it exists.
+  Prog_Initialisieren();
   return 0;
 }
 
@@ -123,10 +127,67 @@ int Callback_Main_Buttons(int, int control, int event, void*, int, int) {
     case MAINPANEL_STOPP:
       DaxCom_GeraetStoppen();
       break;
+    case MAINPANEL_LADEN:
+      Menu_Main_Datei(GetPanelMenuBar(gMainPanel), MENUMAIN_DATEI_LADEN, nullptr, gMainPanel);
+      break;
+    case MAINPANEL_SPEICHERN:
+      Menu_Main_Datei(GetPanelMenuBar(gMainPanel), MENUMAIN_DATEI_SPEICHERN, nullptr, gMainPanel);
+      break;
+    case MAINPANEL_PROGLESEN:
+      Prog_ProgrammeVonGeraetLesen();
+      break;
+    case MAINPANEL_PROGSCHREIBEN:
+      Prog_ProgrammeAufGeraetSchreiben();
+      break;
     default:
-      // Not yet: the file buttons and the program transfers come with the
-      // program table and the parameter file.
       break;
   }
   return 0;
+}
+
+void Menu_Main_Datei(int, int item, void*, int) {
+  int code = 0;
+  switch (item) {
+    case MENUMAIN_DATEI_NEU:
+      Prog_Initialisieren();  // unsaved changes are given up without a question
+      return;
+    case MENUMAIN_DATEI_LADEN:
+      code = DateiOeffnen();
+      break;
+    case MENUMAIN_DATEI_SPEICHERN:
+      code = DateiSpeichern(0);
+      break;
+    case MENUMAIN_DATEI_SPEICHERNUNTER:
+      code = DateiSpeichern(1);
+      break;
+    default:
+      return;
+  }
+  if (code != 0) QOR_Fehlerpopup(code);  // silent for a cancelled dialog
+}
+
+void Menu_Main_Programm(int, int item, void*, int) {
+  switch (item) {
+    case MENUMAIN_PROGRAMM_UMBENENNEN:
+      Prog_Umbenennen();
+      break;
+    case MENUMAIN_PROGRAMM_COPY:
+      Prog_Copy();
+      break;
+    case MENUMAIN_PROGRAMM_PASTE:
+      Prog_Paste();
+      break;
+    default:
+      break;
+  }
+}
+
+void Menu_Main_Sprache(int, int item, void*, int) {
+  if (sprachumschaltung == nullptr) return;
+  if (item == MENUMAIN_OPTIONEN_SPRACHE_SUBMENU_DEUTSCH) sprachumschaltung(1);
+  if (item == MENUMAIN_OPTIONEN_SPRACHE_SUBMENU_ENGLISCH) sprachumschaltung(2);
+}
+
+void ParMain_SprachumschaltungSetzen(ParMainSprachumschaltung umschalten) {
+  sprachumschaltung = umschalten;
 }

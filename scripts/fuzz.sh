@@ -16,7 +16,7 @@ for target in fuzz/corpus/*/; do
   mkdir -p "$corpus"
   cp -n "$target"* "$corpus"/ 2>/dev/null || true
   echo "fuzz: $name for ${seconds}s"
-  build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 \
+  build-fuzz/fuzz/"$name" -max_total_time="$seconds" -seed=1 -print_final_stats=1 \
     -dict="fuzz/$name.dict" -artifact_prefix="$findings/$name-" "$corpus" 2>&1 |
     grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ +DONE|==[0-9]+==|SUMMARY)' || true
   if ls "$findings/$name-"* >/dev/null 2>&1; then

@@ -12,6 +12,10 @@ scripts/build.sh sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 
+# Every fuzz target for a short, fixed time on its seeds; scripts/fuzz.sh
+# SECONDS runs them longer.
+scripts/fuzz.sh 15
+
 # The packages, unpacked and run; then the Windows build and the velt1ctl.exe
 # of the zip under Wine.
 scripts/package.sh

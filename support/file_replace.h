@@ -41,6 +41,11 @@ void KeepRunningAtFileSizeLimit();
 // 0 on success, -1 on failure.
 int FlushToDisk(std::FILE* file);
 
+// Told of every file that FlushToDisk has pushed to the disk, so that tests
+// can see that no save skips it (nullptr: nobody is told).
+using FlushObserver = void (*)(std::FILE* file);
+void SetFlushObserver(FlushObserver observer);
+
 // Renames temp over target in one step, replacing an existing target, and
 // makes the rename itself durable; temp may still be open from OpenHeldFile.
 // 0 on success, -1 on failure (temp and target are then unchanged).

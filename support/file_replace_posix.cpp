@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 namespace file_replace {
+
+void NotifyFlushed(std::FILE* file);  // file_replace.cpp
 namespace {
 
 // The rename is only durable once the directory entry is on disk as well.
@@ -122,7 +124,9 @@ void KeepRunningAtFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 int FlushToDisk(std::FILE* file) {
   if (std::fflush(file) != 0) return -1;
-  return ::fsync(::fileno(file)) == 0 ? 0 : -1;
+  if (::fsync(::fileno(file)) != 0) return -1;
+  NotifyFlushed(file);
+  return 0;
 }
 
 int ReplaceFileAtomically(const std::filesystem::path& temp, const std::filesystem::path& target) {

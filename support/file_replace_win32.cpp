@@ -7,6 +7,8 @@
 #include <string>
 
 namespace file_replace {
+
+void NotifyFlushed(std::FILE* file);  // file_replace.cpp
 namespace {
 
 std::wstring WideMode(const char* mode) {
@@ -111,7 +113,9 @@ int FlushToDisk(std::FILE* file) {
   if (std::fflush(file) != 0) return -1;
   const intptr_t handle = ::_get_osfhandle(::_fileno(file));
   if (handle == -1) return -1;
-  return ::FlushFileBuffers(reinterpret_cast<HANDLE>(handle)) ? 0 : -1;
+  if (!::FlushFileBuffers(reinterpret_cast<HANDLE>(handle))) return -1;
+  NotifyFlushed(file);
+  return 0;
 }
 
 int ReplaceFileAtomically(const std::filesystem::path& temp, const std::filesystem::path& target) {

@@ -173,6 +173,16 @@ void RemoveLeftOverTempFiles(const fs::path& directory) {
   }
 }
 
+// The new file gets the permission bits of the file it replaces, so a file
+// the user made private stays private.
+bool KeepPermissions(const fs::path& temp, const fs::path& target) {
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  if (status.type() != fs::file_type::regular) return true;
+  fs::permissions(temp, status.permissions(), fs::perm_options::replace, error);
+  return !error;
+}
+
 }  // namespace
 
 void Ini_SetBeforeReplaceHook(IniBeforeReplaceHook hook) { beforeReplaceHook = hook; }
@@ -187,6 +197,7 @@ int Ini_WriteToFile(IniStore store, const std::filesystem::path& path) {
     TempFile temp;
     if (const int created = temp.Create(path.parent_path()); created != 0) return created;
     if (!temp.Write(bytes)) return INI_ERR_FILE_IO;
+    if (!KeepPermissions(temp.path(), path)) return INI_ERR_FILE_IO;
     if (beforeReplaceHook != nullptr && beforeReplaceHook(temp.path(), path) != 0) {
       return INI_ERR_FILE_IO;
     }

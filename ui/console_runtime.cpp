@@ -96,6 +96,10 @@ int FileSelectPopup(const std::string& defaultDirectory, const std::string& defa
   return responder->fileSelectPopup(request, path);
 }
 
+int CreateProgressDialog(int, const std::string&, const std::string&, int) { return kNo; }
+int UpdateProgressDialog(int, const std::string&, int) { return kNo; }
+int DiscardProgressDialog(int) { return kNo; }
+
 int InstallPopup(int) { return kNo; }
 int RemovePopup(int) { return kNo; }
 int GetUserEvent(int, int*, int*) { return kNo; }

@@ -184,6 +184,16 @@ int RemovePopup(int allPopups);
 // returns EVENT_COMMIT with its panel and control.
 int GetUserEvent(int wait, int* panel, int* control);
 
+// ---- progress display ------------------------------------------------------
+// A box in the middle of parentPanel that shows how far a long operation has
+// come while it holds the event loop: a title, a text and a bar of `maximum`
+// steps. It has no cancel button and takes no input; every update draws it
+// at once, without running the event loop. Returns a handle > 0.
+int CreateProgressDialog(int parentPanel, const std::string& title, const std::string& text,
+                         int maximum);
+int UpdateProgressDialog(int dialog, const std::string& text, int value);
+int DiscardProgressDialog(int dialog);
+
 // ---- paths ---------------------------------------------------------------
 int SplitPath(const std::string& path, std::string* drive, std::string* directory,
               std::string* fileName);

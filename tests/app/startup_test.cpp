@@ -58,7 +58,7 @@ TEST(Startup, ModulesPrepareTheirPanelsWithTheRunTimeTexts) {
 
   std::string title;
   GetPanelAttribute(gMainPanel, ATTR_TITLE, &title);
-  EXPECT_EQ(title, "VELT-1 Steuerung");
+  EXPECT_EQ(title, "VELT-1 Steuerung - Unbenannt");
   for (int panel : {gMainPanel, gComPanel, gStatusPanel}) {
     int taskbar = 0;
     GetPanelAttribute(panel, ATTR_HAS_TASKBAR_BUTTON, &taskbar);

@@ -35,8 +35,11 @@ struct HookRecord {
   int result = 0;
 };
 HookRecord hookRecord;
+int flushesToDisk = 0;
 
 int RecordingHook(const fs::path& temp, const fs::path& target) {
+  EXPECT_EQ(flushesToDisk, static_cast<int>(hookRecord.temps.size()) + 1)
+      << "the new file must be on the disk before it replaces the old one";
   hookRecord.temps.push_back(temp);
   hookRecord.tempBytes.push_back(ReadBytes(temp));
   hookRecord.targetBytes.push_back(fs::exists(target) ? ReadBytes(target) : "<none>");
@@ -53,8 +56,13 @@ int BlockingHook(const fs::path&, const fs::path& target) {
 
 class IniWriteTest : public ::testing::Test {
  protected:
-  void SetUp() override { hookRecord = HookRecord{}; }
+  void SetUp() override {
+    hookRecord = HookRecord{};
+    flushesToDisk = 0;
+    file_replace::SetFlushObserver([](std::FILE*) { ++flushesToDisk; });
+  }
   void TearDown() override {
+    file_replace::SetFlushObserver(nullptr);
     Ini_SetBeforeReplaceHook(nullptr);
     Ini_Dispose(store_);
   }
@@ -322,6 +330,18 @@ TEST_F(IniWriteTest, FailedRenameRemovesTempFile) {
   EXPECT_EQ(ReadBytes(target_ / "inside"), "x");
   EXPECT_EQ(TempFilesIn(dir_.path()), "");
 }
+
+#ifndef _WIN32
+TEST_F(IniWriteTest, ReplacedFileKeepsItsPermissionBits) {
+  WriteBytes(target_, kOldFile);
+  fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+                  fs::perm_options::replace);
+  PutAll({{"com", "com", 3}});
+  ASSERT_EQ(Ini_WriteToFile(store_, target_), 0);
+  EXPECT_EQ(fs::status(target_).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+#endif
 
 TEST_F(IniWriteTest, MissingTargetIsCreated) {
   PutAll({{"com", "com", 3}});
