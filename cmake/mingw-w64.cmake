@@ -12,3 +12,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine.sh)
 # Header-only libraries from Debian, without the host's /usr/include.
 set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-host-headers/CLI11)
+set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-host-headers/nlohmann_json)

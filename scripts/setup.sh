@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev
+  libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
   g++-mingw-w64-x86-64-posix googletest wine64
   dpkg-dev desktop-file-utils unzip

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli_support.h"
+#include "ctl_dateien.h"
+#include "ctl_satzbefehle.h"
 
 namespace {
 
@@ -14,6 +16,8 @@ constexpr long long kMaxReadSize = 0xFFFF;  // four hexadecimal digits in the fr
 // The arguments as given; each passed its check before it is converted here.
 struct Arguments {
   std::string com, address = "1", first, last, program, keyword, value, start, size, hex;
+  std::string file, out;
+  bool json = false;
 };
 
 // In the base its check used: "020" is 20 for --com, 0x10 for an address.
@@ -187,6 +191,63 @@ void AddMemoryCommands(CLI::App& app, Arguments& given, CtlInvocation& invocatio
   });
 }
 
+CLI::Validator ProgramSetFile() {
+  return cli::Checked("DATEI", [](const std::string& text) -> std::string {
+    return FormatFuer(text) == SatzFormat::Unbekannt ? "Datei mit Endung .vlt oder .json erwartet, nicht " + text
+                                                      : "";
+  });
+}
+
+void AddFile(CLI::App* command, std::string& file, const std::string& name, const std::string& what) {
+  command->add_option(name, file, what)->required()->option_text("*.vlt|*.json")->check(ProgramSetFile());
+}
+
+void AddProgramSetCommands(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
+  for (const bool read : {true, false}) {
+    auto* all = read ? Command(app, "read-all", "Arbeitsparameter und Programme 1..16 in DATEI lesen",
+                               "--com 20 read-all satz.vlt")
+                     : Command(app, "write-all", "Programme 1..16 und die Arbeitsparameter aus DATEI\nschreiben",
+                               "--com 20 write-all satz.vlt");
+    AddFile(all, given.file, "DATEI", "Parameterdatei (oder JSON)");
+    all->callback([&given, &invocation, read] {
+      invocation.run = [file = given.file, read](const CtlContext& context) {
+        return read ? CtlReadAll(context, file) : CtlWriteAll(context, file);
+      };
+    });
+    auto* one = read ? Command(app, "read-program", "Eintrag N (0 = A) in DATEI lesen; die übrigen\nEinträge bleiben",
+                               "--com 20 read-program 5 satz.vlt")
+                     : Command(app, "write-program", "Eintrag N (0 = A) aus DATEI schreiben",
+                               "--com 20 write-program 5 satz.vlt");
+    one->add_option("N", given.program, "Eintrag, 0 für die Arbeitsparameter (A)")
+        ->required()
+        ->option_text("0..16")
+        ->check(cli::WholeNumber(0, 16));
+    AddFile(one, given.file, "DATEI", "Parameterdatei (oder JSON)");
+    one->callback([&given, &invocation, read] {
+      invocation.run = [entry = Whole(given.program, 10), file = given.file, read](const CtlContext& context) {
+        return read ? CtlReadProgram(context, entry, file) : CtlWriteProgram(context, entry, file);
+      };
+    });
+  }
+
+  auto* show = Command(app, "show", "die 17 Einträge einer Datei als Tabelle", "show satz.vlt --json");
+  AddFile(show, given.file, "DATEI", "Parameterdatei (oder JSON)");
+  show->add_flag("--json", given.json, "als JSON statt als Tabelle");
+  show->callback([&given, &invocation] {
+    invocation.needsPort = false;
+    invocation.run = [file = given.file, json = given.json](const CtlContext&) { return CtlShow(file, json); };
+  });
+
+  auto* convert = Command(app, "convert", "zwischen .vlt und .json umwandeln, nach den\nEndungen",
+                          "convert satz.vlt satz.json");
+  AddFile(convert, given.file, "EIN", "die gelesene Datei");
+  AddFile(convert, given.out, "AUS", "die geschriebene Datei");
+  convert->callback([&given, &invocation] {
+    invocation.needsPort = false;
+    invocation.run = [in = given.file, out = given.out](const CtlContext&) { return CtlConvert(in, out); };
+  });
+}
+
 }  // namespace
 
 int ParseCtlCommandLine(int argc, char** argv, CtlInvocation& invocation) {
@@ -199,9 +260,10 @@ int ParseCtlCommandLine(int argc, char** argv, CtlInvocation& invocation) {
   AddDeviceCommands(app, given, invocation);
   AddParameterCommands(app, given, invocation);
   AddMemoryCommands(app, given, invocation);
+  AddProgramSetCommands(app, given, invocation);
   app.require_subcommand(0, 1);
   app.footer(
-      "Exit-Status: 0 erfolgreich, 1 Fehler von Gerät oder Schnittstelle (Meldung auf stderr),\n"
+      "Exit-Status: 0 erfolgreich, 1 Fehler von Gerät, Schnittstelle oder Datei (Meldung\nauf stderr), "
       "2 falscher Aufruf.");
 
   const int parsed = cli::Parse(app, argc, argv);

@@ -23,6 +23,8 @@ constexpr int kBaud = 9600;
 constexpr double kTimeoutSeconds = 1.5;
 
 int Fail(int code) {
+  // Silent codes: the command has printed its own message.
+  if (code > -7000 && code <= -6000) return kExitFailure;
   std::fprintf(stderr, "%s\n", CtlErrorText(code).c_str());
   return kExitFailure;
 }
@@ -32,7 +34,10 @@ int Run(int argc, char** argv) {
   if (const int exitCode = ParseCtlCommandLine(argc, argv, invocation); exitCode != cli::kGoOn) {
     return exitCode;
   }
-  if (!invocation.needsPort) return invocation.run(invocation.context) == 0 ? 0 : kExitFailure;
+  if (!invocation.needsPort) {
+    const int code = invocation.run(invocation.context);
+    return code == 0 ? 0 : Fail(code);
+  }
 
   CtlContext& context = invocation.context;
   PrivatePort privatePort;

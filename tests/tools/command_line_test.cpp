@@ -83,7 +83,8 @@ TEST(CommandLine, HelpListsEveryCommandAndOptionWithAnExample) {
   } programs[] = {
       {VELT1CTL_PATH, "velt1ctl",
        {"--help", "--version", "--com", "--device", "--address", "--trace", "ports", "id", "scan", "start",
-        "stop", "load", "store", "get", "set", "mem-read", "mem-write"}},
+        "stop", "load", "store", "get", "set", "mem-read", "mem-write", "read-all", "write-all", "read-program",
+        "write-program", "show", "convert"}},
       {VELT1_SIM_PATH, "velt1-sim",
        {"--help", "--version", "--com", "--velt1", "--foreign", "--ident", "--status", "--fault",
         "--random-faults", "--pace", "--fifo", "--timeout"}},
@@ -102,7 +103,7 @@ TEST(CommandLine, HelpListsEveryCommandAndOptionWithAnExample) {
     EXPECT_EQ(listed, program.entries);
   }
   // Each command has a help of its own, with its example.
-  for (const char* command : {"scan", "load", "set", "mem-read", "mem-write"}) {
+  for (const char* command : {"scan", "load", "set", "mem-read", "mem-write", "read-program"}) {
     const ToolRun help = RunTool(VELT1CTL_PATH, {command, "--help"}, ports.path());
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_NE(help.out.find(std::string("Beispiel: velt1ctl --com 20 ") + command), std::string::npos)

@@ -182,6 +182,8 @@ TEST_F(CtlAgainstSim, ReportsFailuresWithTheirNumberAndMessage) {
       {{"--fault", "DF1:can"}, {"start"}, 1,
        "Fehler #405040: Befehlsausführung momentan nicht möglich (CAN erhalten)\n"},
       {{}, {"--address", "5", "id"}, 1, "Fehler #403012: Keine Antwort vom Gerät\n"},
+      // The answer comes after 1.7 s, past velt1ctl's time-out of 1.5 s.
+      {{"--timeout", "3.4", "--fault", "IDR:slow"}, {"id"}, 1, "Fehler #403012: Keine Antwort vom Gerät\n"},
   };
   for (const auto& failure : failures) {
     start(failure.simArguments);
@@ -191,6 +193,12 @@ TEST_F(CtlAgainstSim, ReportsFailuresWithTheirNumberAndMessage) {
     EXPECT_EQ(run.err, failure.err) << failure.command.back();
     sim->terminate();
   }
+}
+
+// An answer after 1.3 s is still inside velt1ctl's time-out of 1.5 s.
+TEST_F(CtlAgainstSim, AnswerAfterOnePointThreeSecondsArrivesInTime) {
+  start({"--timeout", "2.6", "--fault", "IDR:slow"});
+  EXPECT_EQ(ok({"id"}), "QOR-VELT1-V1.07\n");
 }
 
 // A late reply reaches the port after velt1ctl has given up; the next run's

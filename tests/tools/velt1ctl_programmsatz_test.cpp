@@ -1,0 +1,290 @@
+// velt1ctl with whole program sets: between simulated devices on real
+// pseudo-terminals and parameter files, and between parameter files and
+// JSON. Files are compared to the byte, frames to those of the transfer unit.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+#include <sstream>
+
+#include "device/qorvelt1.h"
+#include "device/serial_channel.h"
+#include "device/velt1com.h"
+#include "process_support.h"
+#include "programs/geraetedienste.h"
+#include "programs/parameterdatei.h"
+#include "programs/programmtransfer.h"
+#include "sim/sim_channel_peer.h"
+
+namespace {
+
+using Bytes = std::string;
+
+Bytes ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A set whose every entry differs from the defaults and from the others, in
+// values a device keeps exactly (one decimal for voltages, whole numbers else).
+std::array<Programm, PROGRAMM_ANZAHL> DistinctSet() {
+  std::array<Programm, PROGRAMM_ANZAHL> set{};
+  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
+    Programm& p = set[static_cast<std::size_t>(i)];
+    std::snprintf(p.programmname, sizeof p.programmname, "Satz %d Welle", i);
+    p.pruefspannungsquelle = 1 + i % 3;
+    p.pruefspannung = 2.5 + i;
+    p.anzahlzaehne = 30 + i;
+    p.sensorkanaele = 1 + i % 2;
+    p.toleranzhigh = 0.5 + i;
+    p.toleranzlow = 0.2 + i;
+    p.toleranzphase = 90 + i;
+    p.schwellwertsteigendeflanke = 40 + i;
+    p.schwellwertfallendeflanke = 60 + i;
+    p.totzeitvorsteigend = 2 + i;
+    p.totzeitnachsteigend = 200 + i;
+    p.totzeitvorfallend = 3 + i;
+    p.totzeitnachfallend = 300 + i;
+  }
+  return set;
+}
+
+Bytes FileBytes(const std::array<Programm, PROGRAMM_ANZAHL>& set) {
+  const ParameterdateiBild image = Parameterdatei_Bauen(set);
+  return {image.begin(), image.end()};
+}
+
+// The bytes of every "->" line of a --trace.
+Bytes SentBytes(const std::string& trace) {
+  Bytes sent;
+  std::istringstream lines(trace);
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t arrow = line.find("] -> ");
+    if (arrow == std::string::npos) continue;
+    std::istringstream hex(line.substr(arrow + 5, line.find("  ", arrow + 5) - arrow - 5));
+    for (unsigned byte = 0; hex >> std::hex >> byte;) sent += static_cast<char>(byte);
+  }
+  return sent;
+}
+
+class ProgramSets : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteFile(path("distinct.vlt"), FileBytes(DistinctSet())); }
+  std::string path(const std::string& name) const { return ports.path() + "/" + name; }
+  std::unique_ptr<SimProcess> start(const std::string& com, std::vector<std::string> arguments = {}) {
+    arguments.insert(arguments.begin(), {"--com", com});
+    return std::make_unique<SimProcess>(arguments, ports.path());
+  }
+  ToolRun ctl(const std::vector<std::string>& arguments) { return RunTool(VELT1CTL_PATH, arguments, ports.path()); }
+  void ok(const std::vector<std::string>& arguments) {
+    const ToolRun run = ctl(arguments);
+    EXPECT_EQ(run.exitCode, 0) << arguments[2] << ": " << run.err;
+    EXPECT_EQ(run.err, "") << arguments[2];
+  }
+
+  TempFolder ports;
+};
+
+TEST_F(ProgramSets, ReadAllAndWriteAllCopyASetToAnotherDevice) {
+  auto first = start("20");
+  auto second = start("21");
+  ok({"--com", "20", "write-all", path("distinct.vlt")});
+  ok({"--com", "20", "read-all", path("first.vlt")});
+  EXPECT_EQ(ReadFile(path("first.vlt")), FileBytes(DistinctSet()));
+  ok({"--com", "21", "write-all", path("first.vlt")});
+  ok({"--com", "21", "read-all", path("second.vlt")});
+  EXPECT_EQ(ReadFile(path("second.vlt")), ReadFile(path("first.vlt")));
+
+  // One entry into an existing file: only that entry changes.
+  auto changed = DistinctSet();
+  changed[7] = changed[2];
+  WriteFile(path("one.vlt"), FileBytes(changed));
+  ok({"--com", "21", "read-program", "7", path("one.vlt")});
+  EXPECT_EQ(ReadFile(path("one.vlt")), FileBytes(DistinctSet()));
+  // One entry written: program 4 of the device changes, its working parameters stay.
+  changed = DistinctSet();
+  changed[4] = changed[9];
+  WriteFile(path("four.vlt"), FileBytes(changed));
+  ok({"--com", "21", "write-program", "4", path("four.vlt")});
+  ok({"--com", "21", "read-all", path("after.vlt")});
+  EXPECT_EQ(ReadFile(path("after.vlt")), FileBytes(changed));
+}
+
+// A new file gets the defaults around the entry read.
+TEST_F(ProgramSets, ReadProgramCreatesAFileWithTheDefaults) {
+  auto sim = start("20");
+  ok({"--com", "20", "write-all", path("distinct.vlt")});
+  ok({"--com", "20", "read-program", "0", path("new.vlt")});
+  const ToolRun show = ctl({"show", path("new.vlt")});
+  EXPECT_EQ(show.exitCode, 0) << show.err;
+  const std::string header =
+      "Eintrag  programmname  pruefspannungsquelle  pruefspannung  anzahlzaehne  sensorkanaele  toleranzhigh"
+      "  toleranzlow  toleranzphase  schwellwertsteigendeflanke  schwellwertfallendeflanke  totzeitvorsteigend"
+      "  totzeitnachsteigend  totzeitvorfallend  totzeitnachfallend\n";
+  EXPECT_EQ(show.out.substr(0, header.size()), header);
+  std::vector<std::string> rows;
+  std::istringstream lines(show.out);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_EQ(line.size(), header.size() - 1) << line;  // the numbers end under their keywords
+    rows.push_back(line);
+  }
+  ASSERT_EQ(rows.size(), 18u);
+  const auto words = [](const std::string& row) {
+    std::istringstream in(row);
+    return std::vector<std::string>(std::istream_iterator<std::string>(in), {});
+  };
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(words(rows[1]), (Words{"A", "Satz", "0", "Welle", "1", "2.5", "30", "1", "0.5", "0.2", "90", "40", "60",
+                                   "2", "200", "3", "300"}));
+  EXPECT_EQ(words(rows[2]), (Words{"1", "Programm", "1", "1", "2", "60", "2", "1", "1", "10", "50", "50", "1", "20",
+                                   "1", "20"}));
+  EXPECT_EQ(words(rows[17])[0], "16");
+}
+
+// velt1ctl runs the main panel's transfer unit: the same frames, byte for
+// byte, as the unit on the device services of an in-process device.
+TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
+  const auto unitFrames = [](bool read) {
+    constexpr int kPort = 7;
+    auto peer = std::make_shared<sim::SimChannelPeer>();
+    peer->bus().addVelt1('1');
+    const auto channel = rs232::AttachChannel(kPort, peer);
+    EXPECT_EQ(QORVELT1_Open(kPort, 9600), 0);
+    DaxCom_SitzungSetzen({[] { return kPort; }, [] { return '1'; }});
+    Geraetedienste services;
+    auto set = DistinctSet();
+    const int code = read ? Programmtransfer_Lesen(set, 0, TransferUmfang::Alle, services).code
+                          : Programmtransfer_Schreiben(set, 0, TransferUmfang::Alle, services);
+    EXPECT_EQ(code, 0);
+    QORVELT1_Close(kPort);
+    DaxCom_HooksEntfernen();
+    rs232::DetachChannel(kPort);
+    return Bytes(channel->written().begin(), channel->written().end());
+  };
+  auto sim = start("20");
+  const ToolRun read = ctl({"--com", "20", "--trace", "read-all", path("read.vlt")});
+  const ToolRun write = ctl({"--com", "20", "--trace", "write-all", path("distinct.vlt")});
+  EXPECT_EQ(read.exitCode, 0);
+  EXPECT_EQ(write.exitCode, 0);
+  const Bytes readFrames = SentBytes(read.err);
+  const Bytes writeFrames = SentBytes(write.err);
+  EXPECT_EQ(std::count(readFrames.begin(), readFrames.end(), '\r'), 282);
+  EXPECT_EQ(std::count(writeFrames.begin(), writeFrames.end(), '\r'), 254);
+  EXPECT_EQ(readFrames, unitFrames(true));
+  EXPECT_EQ(writeFrames, unitFrames(false));
+}
+
+TEST_F(ProgramSets, ConvertKeepsEveryByteAndNamesLatin1Characters) {
+  auto set = DistinctSet();
+  std::strcpy(set[3].programmname, "Pr\xFC" "fling \xDF\xB5 31 Zeichen lang...");
+  set[5].toleranzlow = -0.0;
+  set[6].pruefspannung = 2.1 + 0.2;  // no short decimal form
+  WriteFile(path("latin1.vlt"), FileBytes(set));
+  ok({"convert", path("latin1.vlt"), path("latin1.json")});
+  ok({"convert", path("latin1.json"), path("back.vlt")});
+  EXPECT_EQ(ReadFile(path("back.vlt")), FileBytes(set));
+  const Bytes json = ReadFile(path("latin1.json"));
+  const std::string head =
+      "{\n  \"typ\": \"QORVELT1Steuerung\",\n  \"version\": 2,\n  \"programme\": [\n    {\n"
+      "      \"eintrag\": \"A\",\n      \"programmname\": \"Satz 0 Welle\",\n      \"pruefspannungsquelle\": 1.0,\n";
+  EXPECT_EQ(json.substr(0, head.size()), head);
+  EXPECT_NE(json.find("\"pruefspannung\": 2.3000000000000003,"), std::string::npos);
+  EXPECT_NE(json.find("\"programmname\": \"Prüfling ßµ 31 Zeichen lang...\""), std::string::npos);
+  EXPECT_NE(json.find("\"toleranzlow\": -0.0,"), std::string::npos);
+  const ToolRun show = ctl({"show", "--json", path("latin1.vlt")});
+  EXPECT_EQ(show.out, json);
+}
+
+struct Refusal {
+  const char* from;
+  const char* to;
+  const char* err;  // after "velt1ctl: <file>: "
+};
+
+// A JSON file that breaks a rule is refused with entry and keyword named,
+// and nothing is written.
+TEST_F(ProgramSets, ConvertRefusesJsonOutsideThePanelsRanges) {
+  const Refusal refusals[] = {
+      {"\"anzahlzaehne\": 33.0", "\"anzahlzaehne\": 126", "Eintrag 3, anzahlzaehne: 126 liegt nicht in 1..125"},
+      {"\"pruefspannung\": 2.5", "\"pruefspannung\": 1.5", "Eintrag A, pruefspannung: 1.5 liegt nicht in 2..33"},
+      {"\"sensorkanaele\": 2.0", "\"sensorkanaele\": 3", "Eintrag 1, sensorkanaele: 3 liegt nicht in 1..2"},
+      {"\"pruefspannungsquelle\": 3.0", "\"pruefspannungsquelle\": 2.5",
+       "Eintrag 2, pruefspannungsquelle: 2.5 ist nicht 1, 2 oder 3"},
+      {"\"totzeitnachsteigend\": 216.0", "\"totzeitnachsteigend\": 19",
+       "Eintrag 16, totzeitnachsteigend: 19 liegt nicht in 20..999"},
+      {"\"toleranzphase\": 95.0", "\"toleranzphase\": \"95\"", "Eintrag 5, toleranzphase: keine Zahl"},
+      {"\"toleranzphase\": 95.0", "\"toleranzfase\": 95.0", "Eintrag 5, toleranzphase: fehlt"},
+      {"\"totzeitvorfallend\": 4.0", "\"totzeitvorfallend\": 4.0, \"x\": 1", "Eintrag 1, x: unbekanntes Feld"},
+      {"\"eintrag\": \"7\"", "\"eintrag\": \"8\"", "Eintrag 7: eintrag muss \"7\" sein"},
+      {"\"Satz 9 Welle\"", "\"Satz 9 \\u20ac\"", "Eintrag 9, programmname: Name mit Zeichen außerhalb von Latin-1"},
+      {"\"version\": 2", "\"version\": 3", "version 2 fehlt"},
+      {"\"anzahlzaehne\": 33.0", "\"anzahlzaehne\": 1e309",
+       "kein gültiges JSON: [json.exception.out_of_range.406] number overflow parsing '1e309'"},
+  };
+  ok({"convert", path("distinct.vlt"), path("good.json")});
+  const Bytes good = ReadFile(path("good.json"));
+  for (const auto& refusal : refusals) {
+    Bytes bad = good;
+    const std::size_t at = bad.find(refusal.from);
+    ASSERT_NE(at, std::string::npos) << refusal.from;
+    bad.replace(at, std::strlen(refusal.from), refusal.to);
+    WriteFile(path("bad.json"), bad);
+    const ToolRun run = ctl({"convert", path("bad.json"), path("bad.vlt")});
+    EXPECT_EQ(run.exitCode, 1) << refusal.to;
+    EXPECT_EQ(run.err, "velt1ctl: " + path("bad.json") + ": " + refusal.err + "\n");
+    EXPECT_FALSE(std::filesystem::exists(path("bad.vlt"))) << refusal.to;
+  }
+}
+
+struct FailedTransfer {
+  std::vector<std::string> simArguments;
+  std::vector<std::string> command;  // "FILE" stands for the existing file
+  std::string err;
+};
+
+// A failure exits with 1 and its code, and the existing file keeps its bytes.
+TEST_F(ProgramSets, FailuresLeaveTheFileAsItWas) {
+  const FailedTransfer failures[] = {
+      {{"--fault", "PNS:nak"}, {"read-all", "FILE"}, "Fehler #402057: Fehlermeldung (NAK) vom Gerät erhalten\n"},
+      {{"--fault", "T4R@1:silence"}, {"read-program", "3", "FILE"}, "Fehler #403208: Keine Antwort vom Gerät\n"},
+      {{}, {"write-all", "missing.vlt"}, "Fehler #308403: Fehler beim Öffnen der Datei\n"},
+      {{}, {"show", "short.vlt"}, "Fehler #304409: Fehler beim Lesen der Datei\n"},
+      {{}, {"convert", "FILE", "/nonexistent/x.json"}, "Fehler #301401: Fehler beim Schreiben auf Datei\n"},
+  };
+  WriteFile(path("short.vlt"), FileBytes(DistinctSet()).substr(0, 2351));
+  for (const auto& failure : failures) {
+    auto sim = start("20", failure.simArguments);
+    std::vector<std::string> command = {"--com", "20"};
+    for (const std::string& argument : failure.command) {
+      const bool file = argument.find('.') != std::string::npos && argument[0] != '/';
+      command.push_back(argument == "FILE" ? path("distinct.vlt") : file ? path(argument) : argument);
+    }
+    const ToolRun run = ctl(command);
+    EXPECT_EQ(run.exitCode, 1) << failure.command[0];
+    EXPECT_EQ(run.err, failure.err) << failure.command[0];
+    EXPECT_EQ(ReadFile(path("distinct.vlt")), FileBytes(DistinctSet())) << failure.command[0];
+  }
+}
+
+TEST_F(ProgramSets, UsageErrorsExitWithTwo) {
+  const std::vector<std::vector<std::string>> commands = {
+      {"--com", "20", "read-all", "satz.txt"}, {"--com", "20", "read-program", "17", "a.vlt"},
+      {"--com", "20", "write-program", "-1", "a.vlt"}, {"--com", "20", "write-all"},
+      {"convert", "a.vlt"}, {"show", "a.ini"},
+  };
+  for (const auto& command : commands) {
+    const ToolRun run = ctl(command);
+    EXPECT_EQ(run.exitCode, 2) << command[2];
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+}  // namespace

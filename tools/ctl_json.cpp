@@ -1,0 +1,105 @@
+#include "ctl_json.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using Json = nlohmann::ordered_json;  // fields in record order, as the file has them
+
+constexpr int kVersion = 2;
+constexpr const char* kTyp = "QORVELT1Steuerung";
+
+std::string Ort(int eintrag, const std::string& keyword = "") {
+  return "Eintrag " + EintragName(eintrag) + (keyword.empty() ? "" : ", " + keyword);
+}
+
+// One entry into `programm`; "" or what is wrong.
+std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm) {
+  if (!objekt.is_object()) return Ort(eintrag) + ": kein Objekt";
+  std::size_t bekannt = 0;
+  const auto feld = [&](const char* keyword) -> const Json* {
+    const auto it = objekt.find(keyword);
+    if (it == objekt.end()) return nullptr;
+    ++bekannt;
+    return &*it;
+  };
+  const Json* name = feld("eintrag");
+  if (name == nullptr) return Ort(eintrag) + ": eintrag fehlt";
+  if (*name != EintragName(eintrag)) return Ort(eintrag) + ": eintrag muss \"" + EintragName(eintrag) + "\" sein";
+  const Json* text = feld("programmname");
+  if (text == nullptr || !text->is_string()) return Ort(eintrag, "programmname") + ": Text fehlt";
+  if (auto fehler = NameAusText(text->get<std::string>(), programm)) {
+    return Ort(eintrag, "programmname") + ": " + *fehler;
+  }
+  for (const ProgrammWert& wert : PROGRAMM_WERTE) {
+    const Json* zahl = feld(wert.keyword);
+    if (zahl == nullptr) return Ort(eintrag, wert.keyword) + ": fehlt";
+    if (!zahl->is_number()) return Ort(eintrag, wert.keyword) + ": keine Zahl";
+    const double gelesen = zahl->get<double>();
+    if (const std::string fehler = BereichVerletzt(wert, gelesen); !fehler.empty()) {
+      return Ort(eintrag, wert.keyword) + ": " + fehler;
+    }
+    programm.*wert.feld = gelesen;
+  }
+  // A misspelt keyword would otherwise be dropped without a word.
+  if (bekannt != objekt.size()) {
+    for (auto it = objekt.begin(); it != objekt.end(); ++it) {
+      bool gefunden = it.key() == "eintrag" || it.key() == "programmname";
+      for (const ProgrammWert& wert : PROGRAMM_WERTE) gefunden = gefunden || it.key() == wert.keyword;
+      if (!gefunden) return Ort(eintrag, it.key()) + ": unbekanntes Feld";
+    }
+  }
+  return "";
+}
+
+}  // namespace
+
+bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::string& fehler) {
+  Json programme = Json::array();
+  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
+    const Programm& programm = satz[static_cast<std::size_t>(i)];
+    Json eintrag = {{"eintrag", EintragName(i)}, {"programmname", NameAlsText(programm)}};
+    for (const ProgrammWert& wert : PROGRAMM_WERTE) {
+      if (!std::isfinite(programm.*wert.feld)) {
+        fehler = Ort(i, wert.keyword) + ": kein endlicher Wert";
+        return false;
+      }
+      eintrag[wert.keyword] = programm.*wert.feld;
+    }
+    programme.push_back(std::move(eintrag));
+  }
+  const Json dokument = {{"typ", kTyp}, {"version", kVersion}, {"programme", std::move(programme)}};
+  json = dokument.dump(2) + "\n";
+  return true;
+}
+
+bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::string& fehler) {
+  Json dokument;
+  try {
+    dokument = Json::parse(json);
+  } catch (const Json::exception& e) {  // a syntax error, or a number beyond a double (1e309)
+    fehler = std::string("kein gültiges JSON: ") + e.what();
+    return false;
+  }
+  if (!dokument.is_object() || dokument.value("typ", Json()) != kTyp) {
+    fehler = std::string("typ \"") + kTyp + "\" fehlt";
+    return false;
+  }
+  if (dokument.value("version", Json()) != kVersion) {
+    fehler = "version " + std::to_string(kVersion) + " fehlt";
+    return false;
+  }
+  const Json programme = dokument.value("programme", Json());
+  if (!programme.is_array() || programme.size() != PROGRAMM_ANZAHL) {
+    fehler = "programme muss 17 Einträge haben";
+    return false;
+  }
+  Programmsatz gelesen{};
+  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
+    fehler = EintragLesen(programme[static_cast<std::size_t>(i)], i, gelesen[static_cast<std::size_t>(i)]);
+    if (!fehler.empty()) return false;
+  }
+  satz = gelesen;
+  return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// velt1ctl's commands on whole program sets. The device transfers run the
+// main panel's transfer unit on the device services, so they send the same
+// frames as "vom Gerät lesen" and "zum Gerät schreiben"; the files are the
+// desktop program's parameter files (or their JSON form).
+//
+// Each returns 0 or the code to report; a file is written only after the
+// whole transfer succeeded.
+
+#include <string>
+
+#include "ctl_commands.h"
+
+// "alle": the working parameters saved, entry A and programs 1..16 read,
+// the working parameters written back; then FILE replaced.
+int CtlReadAll(const CtlContext& context, const std::string& file);
+// FILE loaded and checked, then programs 1..16 written and stored, entry A last.
+int CtlWriteAll(const CtlContext& context, const std::string& file);
+// Entry n (0 = A) read into FILE, which is created with the defaults when it
+// does not exist; its other entries stay as they were.
+int CtlReadProgram(const CtlContext& context, int entry, const std::string& file);
+// Entry n of FILE written, as "aktuelles" with that entry selected.
+int CtlWriteProgram(const CtlContext& context, int entry, const std::string& file);
+
+// The seventeen entries as a table, or as JSON.
+int CtlShow(const std::string& file, bool json);
+// ".vlt" <-> ".json", by the extensions.
+int CtlConvert(const std::string& in, const std::string& out);
