@@ -1,7 +1,7 @@
 #pragma once
 // velt1ctl's commands on whole program sets. The device transfers run the
 // main panel's transfer unit on the device services, so they send the same
-// frames as "vom Gerät lesen" and "zum Gerät schreiben"; the files are the
+// frames as "vom VELT-1 lesen" and "zum VELT-1 schreiben"; the files are the
 // desktop program's parameter files (or their JSON form).
 //
 // Each returns 0 or the code to report; a file is written only after the
