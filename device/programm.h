@@ -4,6 +4,7 @@
 // they are, and the simulator and the device services share it.
 
 #include <cstddef>
+#include <iterator>
 
 struct Programm {
   char programmname[32];  // NUL-terminated
@@ -28,3 +29,28 @@ static_assert(offsetof(Programm, totzeitnachfallend) == 128);
 
 // Longest name the device sends or the rename panel accepts.
 constexpr int PROGRAMMNAME_MAX_GERAET = 25;
+
+// One numeric field of Programm with its device keyword.
+struct ProgrammWert {
+  const char* keyword;
+  double Programm::*feld;
+};
+
+// The thirteen numeric fields in record and transfer order; the name comes
+// before them, keyword "programmname".
+inline constexpr ProgrammWert PROGRAMM_WERTE[] = {
+    {"pruefspannungsquelle", &Programm::pruefspannungsquelle},
+    {"pruefspannung", &Programm::pruefspannung},
+    {"anzahlzaehne", &Programm::anzahlzaehne},
+    {"sensorkanaele", &Programm::sensorkanaele},
+    {"toleranzhigh", &Programm::toleranzhigh},
+    {"toleranzlow", &Programm::toleranzlow},
+    {"toleranzphase", &Programm::toleranzphase},
+    {"schwellwertsteigendeflanke", &Programm::schwellwertsteigendeflanke},
+    {"schwellwertfallendeflanke", &Programm::schwellwertfallendeflanke},
+    {"totzeitvorsteigend", &Programm::totzeitvorsteigend},
+    {"totzeitnachsteigend", &Programm::totzeitnachsteigend},
+    {"totzeitvorfallend", &Programm::totzeitvorfallend},
+    {"totzeitnachfallend", &Programm::totzeitnachfallend},
+};
+static_assert(std::size(PROGRAMM_WERTE) == 13);

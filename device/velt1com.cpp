@@ -26,27 +26,6 @@ void ComLeds(int on) {
     if (led) led(on);
 }
 
-// The numeric fields of Programm in the order the device's keywords are transferred.
-struct Feld {
-  const char* keyword;
-  double Programm::*wert;
-};
-constexpr Feld kFelder[] = {
-    {"pruefspannungsquelle", &Programm::pruefspannungsquelle},
-    {"pruefspannung", &Programm::pruefspannung},
-    {"anzahlzaehne", &Programm::anzahlzaehne},
-    {"sensorkanaele", &Programm::sensorkanaele},
-    {"toleranzhigh", &Programm::toleranzhigh},
-    {"toleranzlow", &Programm::toleranzlow},
-    {"toleranzphase", &Programm::toleranzphase},
-    {"schwellwertsteigendeflanke", &Programm::schwellwertsteigendeflanke},
-    {"schwellwertfallendeflanke", &Programm::schwellwertfallendeflanke},
-    {"totzeitvorsteigend", &Programm::totzeitvorsteigend},
-    {"totzeitnachsteigend", &Programm::totzeitnachsteigend},
-    {"totzeitvorfallend", &Programm::totzeitvorfallend},
-    {"totzeitnachfallend", &Programm::totzeitnachfallend},
-};
-
 // Runs one service: `transfer` gets the port and the address of the access.
 template <typename Transfer>
 int Zugriff(Transfer transfer) {
@@ -61,9 +40,9 @@ int Zugriff(Transfer transfer) {
 int Lesen(int port, char adresse, Programm& programm) {
   int code = QORVELT1_ParameterLesen(port, adresse, "programmname", nullptr, nullptr,
                                      programm.programmname);
-  for (const Feld& feld : kFelder) {
+  for (const ProgrammWert& feld : PROGRAMM_WERTE) {
     if (code != 0) break;
-    code = QORVELT1_ParameterLesen(port, adresse, feld.keyword, &(programm.*feld.wert), nullptr,
+    code = QORVELT1_ParameterLesen(port, adresse, feld.keyword, &(programm.*feld.feld), nullptr,
                                    nullptr);
   }
   return code;
@@ -72,9 +51,9 @@ int Lesen(int port, char adresse, Programm& programm) {
 int Schreiben(int port, char adresse, const Programm& programm) {
   int code = QORVELT1_ParameterSchreiben(port, adresse, "programmname", 0.0, 0,
                                          programm.programmname);
-  for (const Feld& feld : kFelder) {
+  for (const ProgrammWert& feld : PROGRAMM_WERTE) {
     if (code != 0) break;
-    code = QORVELT1_ParameterSchreiben(port, adresse, feld.keyword, programm.*feld.wert, 0, nullptr);
+    code = QORVELT1_ParameterSchreiben(port, adresse, feld.keyword, programm.*feld.feld, 0, nullptr);
   }
   return code;
 }

@@ -13,27 +13,3 @@ constexpr int PROGRAMM_NUMMER_MAX = PROGRAMM_ANZAHL - 1;
 using ProgrammTabelle = std::span<Programm, PROGRAMM_ANZAHL>;
 using ProgrammTabelleLesen = std::span<const Programm, PROGRAMM_ANZAHL>;
 
-// One numeric field of Programm with its device keyword.
-struct ProgrammWert {
-  const char* keyword;
-  double Programm::*feld;
-};
-
-// The thirteen numeric fields in record and transfer order; the name comes
-// before them, keyword "programmname".
-inline constexpr ProgrammWert PROGRAMM_WERTE[] = {
-    {"pruefspannungsquelle", &Programm::pruefspannungsquelle},
-    {"pruefspannung", &Programm::pruefspannung},
-    {"anzahlzaehne", &Programm::anzahlzaehne},
-    {"sensorkanaele", &Programm::sensorkanaele},
-    {"toleranzhigh", &Programm::toleranzhigh},
-    {"toleranzlow", &Programm::toleranzlow},
-    {"toleranzphase", &Programm::toleranzphase},
-    {"schwellwertsteigendeflanke", &Programm::schwellwertsteigendeflanke},
-    {"schwellwertfallendeflanke", &Programm::schwellwertfallendeflanke},
-    {"totzeitvorsteigend", &Programm::totzeitvorsteigend},
-    {"totzeitnachsteigend", &Programm::totzeitnachsteigend},
-    {"totzeitvorfallend", &Programm::totzeitvorfallend},
-    {"totzeitnachfallend", &Programm::totzeitnachfallend},
-};
-static_assert(std::size(PROGRAMM_WERTE) == 13);
