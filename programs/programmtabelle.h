@@ -12,4 +12,3 @@ constexpr int PROGRAMM_NUMMER_MAX = PROGRAMM_ANZAHL - 1;
 
 using ProgrammTabelle = std::span<Programm, PROGRAMM_ANZAHL>;
 using ProgrammTabelleLesen = std::span<const Programm, PROGRAMM_ANZAHL>;
-
