@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -27,6 +29,8 @@
 #include "programs/dateifunktionen.h"
 #include "programs/par_main.h"
 #include "programs/parameterdatei_hook.h"
+#include "programs/geraetedienste.h"
+#include "programs/programmtransfer.h"
 #include "programs/programmverwaltung.h"
 #include "tests/connection/connection_fixture_support.h"
 #include "tests/programs/programm_text_support.h"
@@ -338,8 +342,18 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
                   progress.push_back({step, bar->maximum()});
               };
               popups().answerGeneric(2);
+              channel->clearWritten();
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
               peer->onFrame = nullptr;
+              // The panel sends exactly the transfer unit's frames, which
+              // velt1ctl read-all sends too (tests/tools).
+              const std::string panelFrames(channel->written().begin(), channel->written().end());
+              channel->clearWritten();
+              Geraetedienste dienste;
+              std::array<Programm, PROGRAMM_ANZAHL> tabelle{};
+              EXPECT_EQ(Programmtransfer_Lesen(tabelle, 7, TransferUmfang::Alle, dienste).code, 0);
+              EXPECT_EQ(std::string(channel->written().begin(), channel->written().end()), panelFrames);
+              EXPECT_EQ(std::count(panelFrames.begin(), panelFrames.end(), '\r'), 282);
               EXPECT_EQ(qtui::PanelWidget(gMainPanel)->findChild<QProgressBar*>(), nullptr)
                   << "the progress ends with the transfer";
               EXPECT_EQ(ErrorNumber(gMainPanel), 0);
