@@ -9,81 +9,16 @@
 #include "programs/parameterdatei.h"
 #include "programs/parameterdatei_hook.h"
 #include "support/file_replace.h"
+#include "support/held_temp_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kLetzterTempZaehler = 999;
-
 ParameterdateiVorErsetzenHook vorErsetzenHook = nullptr;
 
-fs::path TempName(const fs::path& ordner, int zaehler) {
-  return ordner / ("vlt$$" + std::to_string(zaehler) + ".TMP");
-}
-
-// The temporary file beside the target, held by this process while it is
-// open: deleted and closed unless it has become the target.
-class TempDatei {
- public:
-  TempDatei() = default;
-  TempDatei(const TempDatei&) = delete;
-  TempDatei& operator=(const TempDatei&) = delete;
-  ~TempDatei() {
-    // Deleted while still held, so that no other save takes it over meanwhile.
-    if (!pfad_.empty()) {
-      std::error_code ignoriert;
-      fs::remove(pfad_, ignoriert);
-    }
-    if (datei_ != nullptr) std::fclose(datei_);
-  }
-
-  // Takes the first "vlt$$N.TMP" in the folder that no other save holds,
-  // reusing one that a killed save left; so a crash leaves at most one
-  // temporary file, which the next save takes over.
-  bool Erstellen(const fs::path& ordner) {
-    for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
-      fs::path kandidat = TempName(ordner, zaehler);
-      switch (file_replace::OpenHeldFile(kandidat, &datei_)) {
-        case file_replace::CreateResult::Created:
-          pfad_ = std::move(kandidat);
-          return true;
-        case file_replace::CreateResult::NameTaken:
-          continue;
-        case file_replace::CreateResult::Failed:
-          return false;
-      }
-    }
-    return false;
-  }
-
-  // Writes the image and pushes it to the disk; the file stays held.
-  bool Schreiben(const ParameterdateiBild& bild) {
-    return std::fwrite(bild.data(), 1, bild.size(), datei_) == bild.size() &&
-           file_replace::FlushToDisk(datei_) == 0;
-  }
-
-  const fs::path& pfad() const { return pfad_; }
-  // The file now stands under the target's name.
-  void Uebergeben() { pfad_.clear(); }
-
- private:
-  fs::path pfad_;
-  std::FILE* datei_ = nullptr;
-};
-
-// Temporary files that earlier saves left when they were killed; the ones
-// another save holds right now stay.
-void UebrigeTempsEntfernen(const fs::path& ordner) {
-  std::error_code fehler;
-  for (int zaehler = 0; zaehler <= kLetzterTempZaehler; ++zaehler) {
-    const fs::path kandidat = TempName(ordner, zaehler);
-    if (fs::exists(fs::symlink_status(kandidat, fehler))) file_replace::RemoveUnheldFile(kandidat);
-  }
-}
-
 // A rename would replace even a file the user may not write; such a file is
-// refused as the old program refused to open it. Anything but a regular file
+// refused, as opening it for writing would be. Anything but a regular file
 // or a free name is refused too.
 bool ZielBeschreibbar(const fs::file_status& status, const fs::path& ziel) {
   if (status.type() == fs::file_type::not_found) return true;
@@ -105,19 +40,19 @@ int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle)
   if (!ZielBeschreibbar(status, pfad)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
 
   const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
-  TempDatei temp;
-  if (!temp.Erstellen(ordner)) return PARAMETERDATEI_NICHT_ERSTELLBAR;
-  if (!temp.Schreiben(bild)) return PARAMETERDATEI_SCHREIBFEHLER;
-  if (status.type() == fs::file_type::regular) {
-    fs::permissions(temp.pfad(), status.permissions(), fs::perm_options::replace, fehler);
-    if (fehler) return PARAMETERDATEI_SCHREIBFEHLER;
+  file_replace::HeldTempFile temp("vlt$$");
+  if (temp.Create(ordner) != file_replace::HeldTempFile::Result::Created) {
+    return PARAMETERDATEI_NICHT_ERSTELLBAR;
   }
-  if (vorErsetzenHook != nullptr && vorErsetzenHook(temp.pfad(), pfad) != 0) {
+  // The new file keeps the permission bits of the one it replaces.
+  if (!temp.Write(bild.data(), bild.size()) || !temp.TakePermissionsOf(pfad)) {
     return PARAMETERDATEI_SCHREIBFEHLER;
   }
-  if (file_replace::ReplaceFileAtomically(temp.pfad(), pfad) != 0) return PARAMETERDATEI_SCHREIBFEHLER;
-  temp.Uebergeben();
-  UebrigeTempsEntfernen(ordner);
+  if (vorErsetzenHook != nullptr && vorErsetzenHook(temp.path(), pfad) != 0) {
+    return PARAMETERDATEI_SCHREIBFEHLER;
+  }
+  if (file_replace::ReplaceFileAtomically(temp.path(), pfad) != 0) return PARAMETERDATEI_SCHREIBFEHLER;
+  temp.Released(ordner);
   return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/file_replace.h"
+#include "support/held_temp_file.h"
 #include "support/ini_model.h"
 #include "support/ini_write_hook.h"
 
@@ -14,11 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kWriteBufferSize = 16384;
 // Longer values go over several lines, so that every line stays readable
 // within the reader's 255 characters.
 constexpr std::size_t kMaxValuePerLine = 80;
-constexpr int kLastTempCounter = 999;
 
 IniBeforeReplaceHook beforeReplaceHook = nullptr;
 
@@ -110,79 +109,6 @@ int CheckWriteAccess(const fs::path& target) {
   }
 }
 
-fs::path TempName(const fs::path& directory, int counter) {
-  return directory / ("ini$$" + std::to_string(counter) + ".TMP");
-}
-
-// The temporary file beside the target, held by this process while it is
-// open: deleted and closed unless it replaced the target.
-class TempFile {
- public:
-  ~TempFile() {
-    // Deleted while still held, so no other writer takes it over meanwhile.
-    if (!path_.empty()) {
-      std::error_code ignored;
-      fs::remove(path_, ignored);
-    }
-    if (file_ != nullptr) std::fclose(file_);
-  }
-
-  // Takes the first "ini$$N.TMP" in the directory that no other writer
-  // holds, reusing one that a killed writer left; so a crash leaves at most
-  // one temporary file, which the next write takes over.
-  int Create(const fs::path& directory) {
-    for (int counter = 0; counter <= kLastTempCounter; ++counter) {
-      fs::path candidate = TempName(directory, counter);
-      switch (file_replace::OpenHeldFile(candidate, &file_)) {
-        case file_replace::CreateResult::Created:
-          path_ = std::move(candidate);
-          return 0;
-        case file_replace::CreateResult::NameTaken:
-          continue;
-        case file_replace::CreateResult::Failed:
-          return INI_ERR_TEMP_CREATE;
-      }
-    }
-    return INI_ERR_NO_TEMP_NAME;
-  }
-
-  // Writes the bytes and pushes them to the disk; the file stays held.
-  bool Write(const std::string& bytes) {
-    std::setvbuf(file_, nullptr, _IOFBF, kWriteBufferSize);
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size() &&
-           file_replace::FlushToDisk(file_) == 0;
-  }
-
-  const fs::path& path() const { return path_; }
-
-  // The file now stands under the target's name.
-  void Release() { path_.clear(); }
-
- private:
-  fs::path path_;
-  std::FILE* file_ = nullptr;
-};
-
-// Temporary files that earlier writers left when they were killed; the ones
-// another writer holds right now stay.
-void RemoveLeftOverTempFiles(const fs::path& directory) {
-  std::error_code error;
-  for (int counter = 0; counter <= kLastTempCounter; ++counter) {
-    const fs::path candidate = TempName(directory, counter);
-    if (fs::exists(fs::symlink_status(candidate, error))) file_replace::RemoveUnheldFile(candidate);
-  }
-}
-
-// The new file gets the permission bits of the file it replaces, so a file
-// the user made private stays private.
-bool KeepPermissions(const fs::path& temp, const fs::path& target) {
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  if (status.type() != fs::file_type::regular) return true;
-  fs::permissions(temp, status.permissions(), fs::perm_options::replace, error);
-  return !error;
-}
-
 }  // namespace
 
 void Ini_SetBeforeReplaceHook(IniBeforeReplaceHook hook) { beforeReplaceHook = hook; }
@@ -194,16 +120,24 @@ int Ini_WriteToFile(IniStore store, const std::filesystem::path& path) {
     if (!ReadsBackUnchanged(*store, bytes)) return INI_ERR_NO_STORE;
     if (const int access = CheckWriteAccess(path); access != 0) return access;
 
-    TempFile temp;
-    if (const int created = temp.Create(path.parent_path()); created != 0) return created;
-    if (!temp.Write(bytes)) return INI_ERR_FILE_IO;
-    if (!KeepPermissions(temp.path(), path)) return INI_ERR_FILE_IO;
+    file_replace::HeldTempFile temp("ini$$");
+    switch (temp.Create(path.parent_path())) {
+      case file_replace::HeldTempFile::Result::Created:
+        break;
+      case file_replace::HeldTempFile::Result::NoFreeName:
+        return INI_ERR_NO_TEMP_NAME;
+      case file_replace::HeldTempFile::Result::Failed:
+        return INI_ERR_TEMP_CREATE;
+    }
+    // The new file keeps the permission bits of the one it replaces.
+    if (!temp.Write(bytes.data(), bytes.size()) || !temp.TakePermissionsOf(path)) {
+      return INI_ERR_FILE_IO;
+    }
     if (beforeReplaceHook != nullptr && beforeReplaceHook(temp.path(), path) != 0) {
       return INI_ERR_FILE_IO;
     }
     if (file_replace::ReplaceFileAtomically(temp.path(), path) != 0) return INI_ERR_FILE_IO;
-    temp.Release();
-    RemoveLeftOverTempFiles(path.parent_path());
+    temp.Released(path.parent_path());
     return 0;
   } catch (const std::bad_alloc&) {
     return INI_ERR_OUT_OF_MEMORY;
