@@ -9,12 +9,12 @@
 #include "ctl_json.h"
 #include "programs/parameterdatei.h"
 #include "support/file_replace.h"
+#include "support/held_temp_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kLetzterTempZaehler = 999;
 constexpr std::uintmax_t kJsonMax = 1 << 20;  // a program set is some 10 kB
 
 int Melden(const fs::path& pfad, const std::string& fehler) {
@@ -41,25 +41,20 @@ int JsonLesen(const fs::path& pfad, std::string& text) {
   return 0;
 }
 
-// Beside the target, flushed to disk, renamed over it; the temporary file
-// never stays behind.
+// Beside the target, flushed to disk, renamed over it, with the permission
+// bits of the file it replaces, as the parameter file is saved.
 int JsonSchreiben(const fs::path& pfad, const std::string& text) {
   const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
-  std::FILE* datei = nullptr;
-  fs::path temp;
-  for (int zaehler = 0; zaehler <= kLetzterTempZaehler && datei == nullptr; ++zaehler) {
-    temp = ordner / ("velt1ctl$$" + std::to_string(zaehler) + ".TMP");
-    const auto ergebnis = file_replace::CreateNewFile(temp, &datei);
-    if (ergebnis == file_replace::CreateResult::Failed) return PARAMETERDATEI_NICHT_ERSTELLBAR;
+  file_replace::HeldTempFile temp("velt1ctl$$");
+  if (temp.Create(ordner) != file_replace::HeldTempFile::Result::Created) {
+    return PARAMETERDATEI_NICHT_ERSTELLBAR;
   }
-  if (datei == nullptr) return PARAMETERDATEI_NICHT_ERSTELLBAR;
-  const bool geschrieben = std::fwrite(text.data(), 1, text.size(), datei) == text.size() &&
-                           file_replace::FlushToDisk(datei) == 0;
-  const bool geschlossen = std::fclose(datei) == 0;
-  if (geschrieben && geschlossen && file_replace::ReplaceFileAtomically(temp, pfad) == 0) return 0;
-  std::error_code ignoriert;
-  fs::remove(temp, ignoriert);
-  return PARAMETERDATEI_SCHREIBFEHLER;
+  if (!temp.Write(text.data(), text.size()) || !temp.TakePermissionsOf(pfad) ||
+      file_replace::ReplaceFileAtomically(temp.path(), pfad) != 0) {
+    return PARAMETERDATEI_SCHREIBFEHLER;
+  }
+  temp.Released(ordner);
+  return 0;
 }
 
 }  // namespace
