@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix googletest wine64
   dpkg-dev desktop-file-utils unzip
   xvfb xauth
+  acl util-linux passwd
   clang libfuzzer-14-dev
 )
 
@@ -24,4 +25,11 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run as an ordinary user in the group dialout (scripts/as-operator.sh).
+operator=${VELT1_OPERATOR:-velt1-test}
+if [ "$(id -u)" -eq 0 ] && ! id "$operator" >/dev/null 2>&1; then
+  echo "setup: adding user $operator (group dialout) for the tests"
+  useradd --create-home --shell /bin/bash --groups dialout "$operator"
 fi

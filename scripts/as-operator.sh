@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs a command as the ordinary user the tests run as, so that permission
+# rules hold as they do for an operator: root opens an exclusive port twice
+# and writes read-only files. Started by root, it runs the command as
+# $VELT1_OPERATOR (default velt1-test, made by scripts/setup.sh, member of
+# dialout) with read and write access to this checkout; started by anyone
+# else, it runs the command as that user.
+#   scripts/as-operator.sh COMMAND [ARGS...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || exec "$@"
+
+user=${VELT1_OPERATOR:-velt1-test}
+if ! id "$user" >/dev/null 2>&1; then
+  echo "as-operator: no user $user; scripts/setup.sh makes it" >&2
+  exit 1
+fi
+# The user passes through every folder above the checkout and may read and
+# write inside it (the builds write their folders here), whoever made the
+# files; new files inherit that through the default entries.
+checkout=$(pwd -P)
+folder=$checkout
+while [ "$folder" != / ]; do
+  folder=$(dirname "$folder")
+  setfacl -m "u:$user:x" "$folder"
+done
+setfacl -R -m "u:$user:rwX" -m "d:u:$user:rwX" "$checkout"
+
+# Root's own folders mean nothing to the user; runuser sets HOME and USER.
+unset XDG_CONFIG_HOME XDG_RUNTIME_DIR XDG_CACHE_HOME XDG_DATA_HOME TMPDIR CCACHE_DIR
+exec runuser -u "$user" -- "$@"
