@@ -106,12 +106,14 @@ TEST_F(TermiosPty, LineRunsAt9600Baud) {
 
 TEST_F(TermiosPty, LowLatencyRequestSetsTheAdapterTimerAndIsHarmlessElsewhere) {
   namespace fs = std::filesystem;
-  // The port is open: asking again on the pseudo-terminal changes nothing
-  // and the line still works.
+  // Asking on the pseudo-terminal changes nothing, and the port works after
+  // it. (While the port is open its exclusive open keeps everyone else out.)
+  ASSERT_EQ(CloseCom(kPort), kOk);
   const int fd = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   ASSERT_GE(fd, 0);
   EXPECT_EQ(LatencyTimerPath(fd, "/sys"), "");
   RequestLowLatency(fd);
+  ASSERT_EQ(OpenComConfig(kPort, LineSettings{}), kOk);
   ASSERT_EQ(SetComTime(kPort, 1.5), kOk);
   ASSERT_TRUE(pty.writeMaster("A"));
   EXPECT_EQ(ComRdByte(kPort), 'A');
