@@ -144,10 +144,11 @@ std::string Nearest(const std::string& word, const std::vector<std::string>& can
 }
 
 bool ParseWhole(const std::string& text, long long low, long long high, int base, long long& value) {
-  // No blanks or "+" in front: strtoll would skip or take them.
-  if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-')) {
-    return false;
-  }
+  // No blanks or "+" in front: strtoll would skip or take them. A
+  // hexadecimal number may begin with a letter ("FFFF").
+  const auto first = static_cast<unsigned char>(text.empty() ? ' ' : text[0]);
+  const bool digit = base == 16 ? std::isxdigit(first) != 0 : std::isdigit(first) != 0;
+  if (!digit && first != '-') return false;
   errno = 0;
   char* end = nullptr;
   const long long parsed = std::strtoll(text.c_str(), &end, base);

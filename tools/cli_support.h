@@ -32,7 +32,7 @@ int UsageError(const CLI::App& app, const std::string& line);
 // The candidate with the fewest single-character edits from `word`.
 std::string Nearest(const std::string& word, const std::vector<std::string>& candidates);
 
-// A whole number in [low, high], decimal, or with base 0 also "0x..." (and
+// A whole number in [low, high], in the base (16: "FFFF"), or with base 0 also "0x..." (and
 // a leading 0 for octal). The text is checked, then converted.
 bool ParseWhole(const std::string& text, long long low, long long high, int base, long long& value);
 CLI::Validator WholeNumber(long long low, long long high, int base = 10);

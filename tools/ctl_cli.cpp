@@ -98,8 +98,9 @@ void AddDeviceCommands(CLI::App& app, Arguments& given, CtlInvocation& invocatio
   scan->add_option("LETZTE", given.last, "letzte Adresse")->option_text("1..9")->check(cli::WholeNumber(1, 9));
   scan->callback([&given, &invocation] {
     if (given.first.empty() != given.last.empty()) throw CLI::ValidationError("scan: ERSTE und LETZTE angeben, oder keine");
-    const char first = given.first.empty() ? '1' : given.first[0];
-    const char last = given.last.empty() ? '9' : given.last[0];
+    // The numbers, not their first characters: "06" is address 6.
+    const char first = static_cast<char>('0' + (given.first.empty() ? 1 : Whole(given.first, 10)));
+    const char last = static_cast<char>('0' + (given.last.empty() ? 9 : Whole(given.last, 10)));
     if (first > last) throw CLI::ValidationError("scan: ERSTE darf nicht nach LETZTE kommen");
     invocation.run = [first, last](const CtlContext& context) { return CtlScan(context, first, last); };
   });

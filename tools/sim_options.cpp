@@ -34,10 +34,7 @@ bool ParseStatus(const std::string& text, std::pair<char, std::uint16_t>& status
   }
   if (bits.rfind("0x", 0) == 0 || bits.rfind("0X", 0) == 0) bits = bits.substr(2);
   long long word = 0;
-  if (bits.empty() || !std::isxdigit(static_cast<unsigned char>(bits[0])) ||
-      !cli::ParseWhole(bits, 0, 0xFFFF, 16, word)) {
-    return false;
-  }
+  if (bits.empty() || bits[0] == '-' || !cli::ParseWhole(bits, 0, 0xFFFF, 16, word)) return false;
   status.second = static_cast<std::uint16_t>(word);
   return true;
 }

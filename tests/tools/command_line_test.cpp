@@ -35,6 +35,7 @@ TEST(CommandLine, UsageErrorPrintsTheOneLineThatWentWrong) {
       {VELT1CTL_PATH, {"id"}, "--com N oder --device PFAD fehlt"},
       {VELT1CTL_PATH, {"--com", "20", "set", "anzahlzaehne"}, "WERT fehlt"},
       {VELT1CTL_PATH, {"--com", "20", "scan", "5", "2"}, "scan: ERSTE darf nicht nach LETZTE kommen"},
+      {VELT1CTL_PATH, {"--com", "20", "scan", "06", "4"}, "scan: ERSTE darf nicht nach LETZTE kommen"},
       {VELT1CTL_PATH, {"--com", "20", "--bogus", "id"}, "unbekannte Option --bogus"},
       {VELT1CTL_PATH, {"--com", "20", "id", "extra"}, "unerwartetes Argument extra"},
       {VELT1CTL_PATH, {"--com"}, "--com braucht einen Wert"},

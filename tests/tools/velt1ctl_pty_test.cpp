@@ -64,6 +64,8 @@ TEST_F(CtlAgainstSim, ScanFindsTwoVelt1AndAForeignDevice) {
             "2: QOR-VELT1-V1.07 (VELT-1)\n"
             "3: FOREIGN-DEVICE-1 (kein VELT-1)\n"
             "4: nichts gefunden\n");
+  // FIRST and LAST are numbers, not their first characters.
+  EXPECT_EQ(ok({"scan", "3", "03"}), "3: FOREIGN-DEVICE-1 (kein VELT-1)\n");
 }
 
 struct KeywordValue {
@@ -110,6 +112,13 @@ TEST_F(CtlAgainstSim, StartAndStopShowInTheStatusWord) {
   EXPECT_EQ(ok({"get", "status"}),
             "0x0200\nMessung aktiv: aus\nRemotebetrieb: aus\nSpeicherfehler: aus\n"
             "Prüfspannungsfehler: ein\n");
+  // Every hexadecimal form the help names; bit 0 is the measurement, which
+  // start and stop set.
+  for (const auto& [status, word] : {std::pair{"FFFF", "0xFFFE\n"}, {"1:B", "0x000A\n"}, {"0xB", "0x000A\n"}}) {
+    sim.reset();
+    start({"--status", status});
+    EXPECT_EQ(ok({"get", "status"}).substr(0, 7), word) << status;
+  }
 }
 
 // A CR inside a name must not end the frame and run the rest as a command.
