@@ -79,15 +79,31 @@ constexpr std::size_t kRahmenMax = 512;
 // characters would lose its last one.
 constexpr std::size_t kNamenAntwortMax = 5 + PROGRAMMNAME_MAX_GERAET + 1;
 
+bool HatGrenzen(const Parameter* parameter) {
+  return parameter != nullptr && parameter->form != Form::Name && parameter->form != Form::Status;
+}
+
 }  // namespace
+
+int QORVELT1_ParameterGrenzen(const char* keyword, double* unten, double* oben) {
+  const Parameter* parameter = Suchen(keyword);
+  if (!HatGrenzen(parameter)) return Code(-401, 115);
+  if (unten != nullptr) *unten = parameter->unten;
+  if (oben != nullptr) *oben = parameter->oben;
+  return 0;
+}
+
+bool QORVELT1_ParameterZulaessig(const char* keyword, double wert) {
+  const Parameter* parameter = Suchen(keyword);
+  return HatGrenzen(parameter) && InGrenzen(wert, *parameter);
+}
 
 int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, double wert,
                                 int /*ganzzahl: no keyword of this device uses it*/,
                                 const char* name) {
   if (!SchreibadresseGueltig(adresse)) return Code(-400, 61);
   const Parameter* parameter = Suchen(keyword);
-  if (parameter != nullptr && parameter->form != Form::Name && parameter->form != Form::Status &&
-      !InGrenzen(wert, *parameter)) {
+  if (HatGrenzen(parameter) && !InGrenzen(wert, *parameter)) {
     return Code(-500, parameter->grenzOrt);
   }
   if (parameter == nullptr || parameter->schreibBefehl == nullptr) return Code(-401, 115);

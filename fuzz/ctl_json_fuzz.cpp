@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "ctl_json.h"
 #include "programs/parameterdatei.h"
@@ -21,17 +22,18 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Programmsatz set{};
   std::string error;
-  if (!ProgrammsatzAusJson(std::string(reinterpret_cast<const char*>(data), size), set, error)) {
+  std::vector<std::string> warnings;
+  if (!ProgrammsatzAusJson(std::string(reinterpret_cast<const char*>(data), size), set, error, warnings)) {
     Check(!error.empty());
     return 0;
   }
   for (const Programm& programm : set) {
-    for (const ProgrammWert& wert : PROGRAMM_WERTE) Check(BereichVerletzt(wert, programm.*wert.feld).empty());
+    for (const ProgrammWert& wert : PROGRAMM_WERTE) Check(GeraetebereichVerletzt(wert, programm.*wert.feld).empty());
   }
   std::string json;
   Check(ProgrammsatzAlsJson(set, json, error));
   Programmsatz again{};
-  Check(ProgrammsatzAusJson(json, again, error));
+  Check(ProgrammsatzAusJson(json, again, error, warnings));
   Check(Parameterdatei_Bauen(again) == Parameterdatei_Bauen(set));
 
   Programmsatz fromFile{};

@@ -8,6 +8,7 @@
 #include "programs/dateifunktionen.h"
 #include "programs/geraetedienste.h"
 #include "programs/par_main.h"
+#include "programs/programmname.h"
 #include "programs/programmtransfer.h"
 #include "programs/programmverwaltung.h"
 #include "ui/globals.h"
@@ -161,7 +162,9 @@ int Prog_ProgrammeVonGeraetLesen() {
 }
 
 int Prog_Umbenennen() {
-  SetCtrlVal(gRenamePanel, RENAMEPNL_STRING, Prog_Name(gProg[gProgIndex]));
+  Programm& programm = gProg[gProgIndex];
+  const std::string bisher = Programmname_AlsText(programm);
+  SetCtrlVal(gRenamePanel, RENAMEPNL_STRING, bisher);
   InstallPopup(gRenamePanel);
   const bool bestaetigt = UmbenennenBestaetigt();
   RemovePopup(0);
@@ -169,10 +172,13 @@ int Prog_Umbenennen() {
 
   std::string eingabe;
   GetCtrlVal(gRenamePanel, RENAMEPNL_STRING, &eingabe);
-  const std::string name = DruckbarerName(eingabe).substr(0, PROGRAMMNAME_MAX_GERAET);
-  Programm& programm = gProg[gProgIndex];
-  std::fill(std::begin(programm.programmname), std::end(programm.programmname), '\0');
-  name.copy(programm.programmname, name.size());
+  // A name left as it was keeps its bytes, also those the rule below would
+  // turn into spaces (a name from a parameter file made elsewhere).
+  if (eingabe != bisher) {
+    const std::string name = DruckbarerName(eingabe).substr(0, PROGRAMMNAME_MAX_GERAET);
+    std::fill(std::begin(programm.programmname), std::end(programm.programmname), '\0');
+    name.copy(programm.programmname, name.size());
+  }
 
   // Only the name enters the working copy: edits on the controls since the
   // entry was last taken into the table stay in it and are saved with it.

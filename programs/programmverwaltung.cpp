@@ -7,6 +7,7 @@
 
 #include "programs/dateifunktionen.h"
 #include "programs/par_main.h"
+#include "programs/programmname.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"
@@ -34,7 +35,7 @@ void NameSetzen(Programm* programm, const std::string& name) {
 
 std::string Listentext(int index) {
   const std::string nummer = index == 0 ? "A" : std::to_string(index);
-  return nummer + " - " + Prog_Name(gProg[index]);
+  return nummer + " - " + Programmname_AlsText(gProg[index]);
 }
 
 void ListeFuellen() {
@@ -116,12 +117,6 @@ int Prog_ListeAuswahlSetzen() {
 }
 
 int Prog_Plausibilitaetspruefung(const Programm*) { return 0; }
-
-std::string Prog_Name(const Programm& programm) {
-  std::size_t laenge = 0;
-  while (laenge < sizeof programm.programmname - 1 && programm.programmname[laenge] != '\0') ++laenge;
-  return std::string(programm.programmname, laenge);
-}
 
 int Callback_AllgemeineAenderung(int, int, int event, void*, int, int) {
   if (event != EVENT_COMMIT) return 0;

@@ -35,9 +35,6 @@ void Prog_ListeAktualisieren();
 int Prog_ListeAuswahlSetzen();
 // 0 = the record may be kept, written or saved; it accepts every record.
 int Prog_Plausibilitaetspruefung(const Programm* programm);
-// The name up to its NUL, never beyond its field (a loaded file's name field
-// need not hold a NUL).
-std::string Prog_Name(const Programm& programm);
 
 // Commit of any of the thirteen parameter controls: reads all of them.
 int Callback_AllgemeineAenderung(int panel, int control, int event, void* callbackData,

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <string>
+#include <vector>
 #include <system_error>
 
 #include "ctl_json.h"
@@ -73,7 +74,12 @@ int ProgrammsatzLaden(const fs::path& pfad, Programmsatz& satz) {
   std::string text;
   if (const int code = JsonLesen(pfad, text); code != 0) return code;
   std::string fehler;
-  return ProgrammsatzAusJson(text, satz, fehler) ? 0 : Melden(pfad, fehler);
+  std::vector<std::string> warnungen;
+  if (!ProgrammsatzAusJson(text, satz, fehler, warnungen)) return Melden(pfad, fehler);
+  for (const std::string& warnung : warnungen) {
+    std::fprintf(stderr, "velt1ctl: %s: Warnung: %s\n", pfad.string().c_str(), warnung.c_str());
+  }
+  return 0;
 }
 
 int ProgrammsatzSpeichern(const fs::path& pfad, const Programmsatz& satz) {

@@ -15,7 +15,8 @@ std::string Ort(int eintrag, const std::string& keyword = "") {
 }
 
 // One entry into `programm`; "" or what is wrong.
-std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm) {
+std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm,
+                         std::vector<std::string>& warnungen) {
   if (!objekt.is_object()) return Ort(eintrag) + ": kein Objekt";
   std::size_t bekannt = 0;
   const auto feld = [&](const char* keyword) -> const Json* {
@@ -29,7 +30,7 @@ std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm) {
   if (*name != EintragName(eintrag)) return Ort(eintrag) + ": eintrag muss \"" + EintragName(eintrag) + "\" sein";
   const Json* text = feld("programmname");
   if (text == nullptr || !text->is_string()) return Ort(eintrag, "programmname") + ": Text fehlt";
-  if (auto fehler = NameAusText(text->get<std::string>(), programm)) {
+  if (auto fehler = Programmname_AusText(text->get<std::string>(), programm)) {
     return Ort(eintrag, "programmname") + ": " + *fehler;
   }
   for (const ProgrammWert& wert : PROGRAMM_WERTE) {
@@ -37,8 +38,11 @@ std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm) {
     if (zahl == nullptr) return Ort(eintrag, wert.keyword) + ": fehlt";
     if (!zahl->is_number()) return Ort(eintrag, wert.keyword) + ": keine Zahl";
     const double gelesen = zahl->get<double>();
-    if (const std::string fehler = BereichVerletzt(wert, gelesen); !fehler.empty()) {
+    if (const std::string fehler = GeraetebereichVerletzt(wert, gelesen); !fehler.empty()) {
       return Ort(eintrag, wert.keyword) + ": " + fehler;
+    }
+    if (const std::string abweichung = BereichVerletzt(wert, gelesen); !abweichung.empty()) {
+      warnungen.push_back(Ort(eintrag, wert.keyword) + ": " + abweichung + " (Bereich der Hauptmaske)");
     }
     programm.*wert.feld = gelesen;
   }
@@ -59,7 +63,7 @@ bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::strin
   Json programme = Json::array();
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
     const Programm& programm = satz[static_cast<std::size_t>(i)];
-    Json eintrag = {{"eintrag", EintragName(i)}, {"programmname", NameAlsText(programm)}};
+    Json eintrag = {{"eintrag", EintragName(i)}, {"programmname", Programmname_AlsText(programm)}};
     for (const ProgrammWert& wert : PROGRAMM_WERTE) {
       if (!std::isfinite(programm.*wert.feld)) {
         fehler = Ort(i, wert.keyword) + ": kein endlicher Wert";
@@ -74,7 +78,8 @@ bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::strin
   return true;
 }
 
-bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::string& fehler) {
+bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::string& fehler,
+                         std::vector<std::string>& warnungen) {
   Json dokument;
   try {
     dokument = Json::parse(json);
@@ -96,10 +101,13 @@ bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::strin
     return false;
   }
   Programmsatz gelesen{};
+  std::vector<std::string> abweichungen;
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
-    fehler = EintragLesen(programme[static_cast<std::size_t>(i)], i, gelesen[static_cast<std::size_t>(i)]);
+    fehler = EintragLesen(programme[static_cast<std::size_t>(i)], i, gelesen[static_cast<std::size_t>(i)],
+                          abweichungen);
     if (!fehler.empty()) return false;
   }
   satz = gelesen;
+  warnungen = std::move(abweichungen);
   return true;
 }

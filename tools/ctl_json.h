@@ -9,6 +9,7 @@
 // double, so a parameter file survives the way to JSON and back byte for byte.
 
 #include <string>
+#include <vector>
 
 #include "ctl_programmsatz.h"
 
@@ -17,6 +18,8 @@
 bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::string& fehler);
 
 // Reads and checks the whole text before `satz` changes: the layout above,
-// no field missing or unknown, every value inside the main panel's range.
-// False with what is wrong (entry and keyword named) in `fehler`.
-bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::string& fehler);
+// no field missing or unknown, every value one the device takes. False with
+// what is wrong (entry and keyword named) in `fehler`. A value the device
+// takes but the main panel cannot show is read, and named in `warnungen`.
+bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::string& fehler,
+                         std::vector<std::string>& warnungen);

@@ -1,12 +1,11 @@
 #pragma once
 // A program set as velt1ctl sees it: the seventeen entries of a parameter
-// file, their defaults, the main panel's ranges, and the names of entries
-// and their bytes as text.
+// file, their defaults, the main panel's ranges, and the names of entries.
 
 #include <array>
-#include <optional>
 #include <string>
 
+#include "programs/programmname.h"
 #include "programs/programmtabelle.h"
 
 using Programmsatz = std::array<Programm, PROGRAMM_ANZAHL>;
@@ -27,10 +26,6 @@ struct Wertebereich {
 Wertebereich PanelBereich(const ProgrammWert& wert);
 // "" when the value lies in the range, otherwise what is wrong with it.
 std::string BereichVerletzt(const ProgrammWert& wert, double zahl);
-
-// Name bytes (up to the NUL, at most 31) as UTF-8, each byte a Latin-1
-// character, so every byte survives the way to text and back.
-std::string NameAlsText(const Programm& programm);
-// The reverse: every character must be U+0001..U+00FF and at most 31 of
-// them; otherwise what is wrong, and the record is untouched.
-std::optional<std::string> NameAusText(const std::string& text, Programm& programm);
+// The same for the device's own limits, which are wider in places: a device
+// holds a voltage source of 5, which the panel's ring cannot show.
+std::string GeraetebereichVerletzt(const ProgrammWert& wert, double zahl);

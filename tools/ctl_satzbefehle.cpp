@@ -75,7 +75,7 @@ void TabelleDrucken(const Programmsatz& satz) {
   for (const ProgrammWert& wert : PROGRAMM_WERTE) zeilen[0].push_back(wert.keyword);
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
     const Programm& programm = satz[static_cast<std::size_t>(i)];
-    std::vector<std::string> zeile = {EintragName(i), NameAlsText(programm)};
+    std::vector<std::string> zeile = {EintragName(i), Programmname_AlsText(programm)};
     for (const ProgrammWert& wert : PROGRAMM_WERTE) zeile.push_back(Zahl(programm.*wert.feld));
     zeilen.push_back(std::move(zeile));
   }

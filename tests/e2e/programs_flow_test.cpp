@@ -218,6 +218,16 @@ TEST_F(ProgramsFlow, EditSelectReturnRenameCopyAndPaste) {
               Choose("Programm", "Umbenennen...");
               EXPECT_EQ(ListLabels()[3], "3 - Pr f ling");
               EXPECT_EQ(gDatenGeaendert, 0);
+              // Name bytes from a file made elsewhere show as Latin-1; OK
+              // without a change keeps them.
+              std::strcpy(gProg[8].programmname, "Gr\xF6\xDF" "e");
+              Select(8);
+              Prog_ListeAktualisieren();
+              EXPECT_EQ(ListLabels()[8], "8 - Größe");
+              popups().answerUserEvent(RENAMEPNL_OK, [&](int popup) { GetCtrlVal(popup, RENAMEPNL_STRING, &offered); });
+              Choose("Programm", "Umbenennen...");
+              EXPECT_EQ(offered, "Größe");
+              EXPECT_STREQ(gProg[8].programmname, "Gr\xF6\xDF" "e");
 
               // Copy 2 with an edit, paste into 9: name and values of 2.
               Select(2);
