@@ -18,13 +18,17 @@ fi
 # The user passes through every folder above the checkout and may read and
 # write inside it (the builds write their folders here), whoever made the
 # files; new files inherit that through the default entries.
+# Where the file system keeps no access lists, the checkout becomes the
+# user's and the folders above it searchable.
 checkout=$(pwd -P)
 folder=$checkout
 while [ "$folder" != / ]; do
   folder=$(dirname "$folder")
-  setfacl -m "u:$user:x" "$folder"
+  setfacl -m "u:$user:x" "$folder" 2>/dev/null || chmod a+x "$folder"
 done
-setfacl -R -m "u:$user:rwX" -m "d:u:$user:rwX" "$checkout"
+if ! setfacl -R -m "u:$user:rwX" -m "d:u:$user:rwX" "$checkout" 2>/dev/null; then
+  chown -R "$user:" "$checkout"
+fi
 
 # Root's own folders mean nothing to the user; runuser sets HOME and USER.
 unset XDG_CONFIG_HOME XDG_RUNTIME_DIR XDG_CACHE_HOME XDG_DATA_HOME TMPDIR CCACHE_DIR
