@@ -29,7 +29,8 @@ bool FollowLinks(fs::path& path) {
 
 // A rename would replace even a file the user may not write, so the target
 // is probed as opening it for writing would. A missing target is not created
-// for the check: a crash before the rename would leave it empty.
+// for the check: a crash before the rename would leave it empty. Saved when
+// nothing stands in the way.
 SaveResult CheckTarget(const fs::path& target) {
   std::error_code error;
   switch (fs::status(target, error).type()) {

@@ -317,7 +317,7 @@ TEST_F(ProgramSets, EverySaveFollowsLinksAndRefusesWhatTheUserMayNotWrite) {
     const TempFolder plain;
     ASSERT_EQ(writer.save(plain.path() + "/f.json"), 0);
     for (const auto& place : places) {
-      SCOPED_TRACE(std::to_string(writer.results[1]) + " " + place.given + " -> " + place.written);
+      SCOPED_TRACE("writer " + std::to_string(&writer - writers) + ": " + place.given + " -> " + place.written);
       const TempFolder dir;
       const std::string file = dir.path() + "/" + place.written;
       ASSERT_EQ(std::system((shell + dir.path() + " && " + place.make).c_str()), 0) << "needs a second group";
