@@ -44,10 +44,13 @@ ParameterdateiBild Parameterdatei_Bauen(ProgrammTabelleLesen tabelle);
 // message module's user string for the next message.
 int Parameterdatei_Einlesen(std::span<const unsigned char> bytes, ProgrammTabelle tabelle);
 
-// Writes the table to the file: a temporary file beside it is written,
-// flushed to disk and renamed over it, so a failure leaves the old file byte
-// for byte and no temporary behind. A replaced file keeps its permission
-// bits; a file the user may not write is refused, not replaced.
+// Writes the table to the file (support/save_file.h): a temporary file
+// beside it is written, flushed to disk and renamed over it, so a failure
+// leaves the old file byte for byte and no temporary behind. A link leads to
+// the file it names; a replaced file keeps its owner, group and permission
+// bits as far as the process may; a file the user may not write is refused
+// (-301401), and so is a name whose folder takes no temporary file. -301402
+// when writing or the rename failed.
 int Parameterdatei_Speichern(const std::filesystem::path& pfad, ProgrammTabelleLesen tabelle);
 
 // Reads and checks the file; the table changes only when it returns 0.

@@ -37,6 +37,12 @@ bool DirectoryTakesNewFiles(const std::filesystem::path& directory);
 // instead of ending the process (SIGXFSZ) in the middle of a file.
 void KeepRunningAtFileSizeLimit();
 
+// Gives the open file the owner, group and permission bits of `from`, as far
+// as the process may: only the superuser gives a file away, and only to a
+// group one belongs to; what is not permitted stays as it is. A missing
+// `from` leaves the file as created. False when the system refuses otherwise.
+bool CopyOwnerAndPermissions(std::FILE* file, const std::filesystem::path& from);
+
 // Pushes the stream's buffer and the system's cache to the disk.
 // 0 on success, -1 on failure.
 int FlushToDisk(std::FILE* file);

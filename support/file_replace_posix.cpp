@@ -120,6 +120,19 @@ bool DirectoryTakesNewFiles(const std::filesystem::path& directory) {
   return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+bool CopyOwnerAndPermissions(std::FILE* file, const std::filesystem::path& from) {
+  struct stat info {};
+  if (::stat(from.c_str(), &info) != 0) return errno == ENOENT;
+  const int fd = ::fileno(file);
+  if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+    if (errno != EPERM) return false;
+    // Not the superuser: keep at least the group, where we are one of its members.
+    if (::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM) return false;
+  }
+  // After the owner: a change of owner clears the set-user and set-group bits.
+  return ::fchmod(fd, info.st_mode & 07777) == 0;
+}
+
 void KeepRunningAtFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 int FlushToDisk(std::FILE* file) {

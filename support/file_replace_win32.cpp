@@ -106,6 +106,11 @@ bool DirectoryTakesNewFiles(const std::filesystem::path& directory) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// Owner and access rights are the folder's, as for any new file there. The
+// one permission bit Windows keeps, read-only, a replaced file never has: a
+// read-only target is refused before anything is written.
+bool CopyOwnerAndPermissions(std::FILE*, const std::filesystem::path&) { return true; }
+
 // Windows has no file-size signal.
 void KeepRunningAtFileSizeLimit() {}
 

@@ -44,12 +44,8 @@ bool HeldTempFile::Write(const void* data, std::size_t size) {
   return std::fwrite(data, 1, size, file_) == size && FlushToDisk(file_) == 0;
 }
 
-bool HeldTempFile::TakePermissionsOf(const fs::path& target) {
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  if (status.type() != fs::file_type::regular) return true;
-  fs::permissions(path_, status.permissions(), fs::perm_options::replace, error);
-  return !error;
+bool HeldTempFile::TakeOwnerAndPermissionsOf(const fs::path& target) {
+  return CopyOwnerAndPermissions(file_, target);
 }
 
 void HeldTempFile::Released(const fs::path& directory) {

@@ -1,8 +1,9 @@
 #pragma once
 // The temporary file a save writes beside its target ("ini$$N.TMP",
-// "vlt$$N.TMP"). It is held by this process while it is open, so that no
-// other save takes it over; a save that was killed leaves at most one, which
-// the next save reuses, and a successful save removes the ones nobody holds.
+// "vlt$$N.TMP", "velt1ctl$$N.TMP"). It is held by this process while it is
+// open, so that no other save takes it over; a save that was killed leaves at
+// most one, which the next save reuses, and a successful save removes the
+// ones nobody holds.
 
 #include <cstddef>
 #include <cstdio>
@@ -26,8 +27,9 @@ class HeldTempFile {
   Result Create(const std::filesystem::path& directory);
   // Writes the bytes and pushes them to the disk; the file stays held.
   bool Write(const void* data, std::size_t size);
-  // Gives it the permission bits of the file it is to replace, if there is one.
-  bool TakePermissionsOf(const std::filesystem::path& target);
+  // Gives it the owner, group and permission bits of the file it is to
+  // replace, if there is one, as far as the process may.
+  bool TakeOwnerAndPermissionsOf(const std::filesystem::path& target);
   const std::filesystem::path& path() const { return path_; }
   // The file now stands under the target's name; any names with the prefix
   // that nobody holds (left by killed saves) are removed.

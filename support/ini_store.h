@@ -48,8 +48,9 @@ int Ini_GetInt(IniStore store, const char* section, const char* tag, int* value)
 // "=" or ending in " Line" and digits, a line longer than 255 characters).
 int Ini_PutInt(IniStore store, const char* section, const char* tag, int value);
 
-// Replaces the file with the store's contents: a temporary "ini$$N.TMP" is
-// written beside it, flushed to disk and renamed over the file in one step.
+// Replaces the file with the store's contents (support/save_file.h): a
+// temporary "ini$$N.TMP" is written beside it, flushed to disk and renamed
+// over the file in one step; a link leads to the file it names.
 // 0, or -65 (also when an item read from a file could not be read back
 // unchanged, such as a line the reader would cut), -95, -91, -93, -5003,
 // -5004, -12. On failure the old file is left byte for byte and no temporary

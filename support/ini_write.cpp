@@ -1,19 +1,17 @@
-// Writing the store to a file. The old file is replaced in one rename, so a
-// crash or a full disk leaves either the old or the complete new file.
+// Writing the store to a file, through the program's one save routine: the
+// old file is replaced in one rename, so a crash or a full disk leaves either
+// the old or the complete new file.
 
 #include <cstdio>
 #include <new>
 #include <string>
 #include <vector>
 
-#include "support/file_replace.h"
-#include "support/held_temp_file.h"
 #include "support/ini_model.h"
 #include "support/ini_write_hook.h"
+#include "support/save_file.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Longer values go over several lines, so that every line stays readable
 // within the reader's 255 characters.
@@ -87,26 +85,25 @@ bool ReadsBackUnchanged(const IniStoreData& store, const std::string& bytes) {
   return true;
 }
 
-// The target must be writable before anything is created beside it. A
-// missing target is not created for the check: a crash before the rename
-// would leave it empty under the user's name.
-int CheckWriteAccess(const fs::path& target) {
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  switch (status.type()) {
-    case fs::file_type::not_found:
-      return file_replace::DirectoryTakesNewFiles(target.parent_path()) ? 0 : INI_ERR_ACCESS_DENIED;
-    case fs::file_type::regular: {
-      std::FILE* probe = file_replace::OpenFile(target, "r+b");
-      if (probe == nullptr) return INI_ERR_ACCESS_DENIED;
-      std::fclose(probe);
+// The store's own codes for what became of the save.
+int IniCode(file_replace::SaveResult result) {
+  using file_replace::SaveResult;
+  switch (result) {
+    case SaveResult::Saved:
       return 0;
-    }
-    case fs::file_type::none:
+    case SaveResult::AccessDenied:
+      return INI_ERR_ACCESS_DENIED;
+    case SaveResult::NoFileInfo:
       return INI_ERR_FILE_INFO;
-    default:
-      return INI_ERR_FILE_IO;  // a directory or some other kind of file
+    case SaveResult::NoFreeTempName:
+      return INI_ERR_NO_TEMP_NAME;
+    case SaveResult::TempNotCreated:
+      return INI_ERR_TEMP_CREATE;
+    case SaveResult::NotAFile:
+    case SaveResult::WriteFailed:
+      break;
   }
+  return INI_ERR_FILE_IO;
 }
 
 }  // namespace
@@ -118,27 +115,7 @@ int Ini_WriteToFile(IniStore store, const std::filesystem::path& path) {
   try {
     const std::string bytes = FormatStore(*store);
     if (!ReadsBackUnchanged(*store, bytes)) return INI_ERR_NO_STORE;
-    if (const int access = CheckWriteAccess(path); access != 0) return access;
-
-    file_replace::HeldTempFile temp("ini$$");
-    switch (temp.Create(path.parent_path())) {
-      case file_replace::HeldTempFile::Result::Created:
-        break;
-      case file_replace::HeldTempFile::Result::NoFreeName:
-        return INI_ERR_NO_TEMP_NAME;
-      case file_replace::HeldTempFile::Result::Failed:
-        return INI_ERR_TEMP_CREATE;
-    }
-    // The new file keeps the permission bits of the one it replaces.
-    if (!temp.Write(bytes.data(), bytes.size()) || !temp.TakePermissionsOf(path)) {
-      return INI_ERR_FILE_IO;
-    }
-    if (beforeReplaceHook != nullptr && beforeReplaceHook(temp.path(), path) != 0) {
-      return INI_ERR_FILE_IO;
-    }
-    if (file_replace::ReplaceFileAtomically(temp.path(), path) != 0) return INI_ERR_FILE_IO;
-    temp.Released(path.parent_path());
-    return 0;
+    return IniCode(file_replace::SaveFile(path, bytes.data(), bytes.size(), "ini$$", beforeReplaceHook));
   } catch (const std::bad_alloc&) {
     return INI_ERR_OUT_OF_MEMORY;
   }

@@ -10,7 +10,7 @@
 #include "ctl_json.h"
 #include "programs/parameterdatei.h"
 #include "support/file_replace.h"
-#include "support/held_temp_file.h"
+#include "support/save_file.h"
 
 namespace {
 
@@ -42,20 +42,13 @@ int JsonLesen(const fs::path& pfad, std::string& text) {
   return 0;
 }
 
-// Beside the target, flushed to disk, renamed over it, with the permission
-// bits of the file it replaces, as the parameter file is saved.
+// Through the save routine of the parameter file, with its codes: a link
+// leads to the file it names, a file the user may not write is refused.
 int JsonSchreiben(const fs::path& pfad, const std::string& text) {
-  const fs::path ordner = pfad.parent_path().empty() ? fs::path(".") : pfad.parent_path();
-  file_replace::HeldTempFile temp("velt1ctl$$");
-  if (temp.Create(ordner) != file_replace::HeldTempFile::Result::Created) {
-    return PARAMETERDATEI_NICHT_ERSTELLBAR;
-  }
-  if (!temp.Write(text.data(), text.size()) || !temp.TakePermissionsOf(pfad) ||
-      file_replace::ReplaceFileAtomically(temp.path(), pfad) != 0) {
-    return PARAMETERDATEI_SCHREIBFEHLER;
-  }
-  temp.Released(ordner);
-  return 0;
+  using file_replace::SaveResult;
+  const SaveResult ergebnis = file_replace::SaveFile(pfad, text.data(), text.size(), "velt1ctl$$");
+  if (ergebnis == SaveResult::Saved) return 0;
+  return ergebnis == SaveResult::WriteFailed ? PARAMETERDATEI_SCHREIBFEHLER : PARAMETERDATEI_NICHT_ERSTELLBAR;
 }
 
 }  // namespace

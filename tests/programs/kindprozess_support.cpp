@@ -1,25 +1,9 @@
 #include "tests/programs/kindprozess_support.h"
 
-#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace programs_test {
-
-namespace {
-
-constexpr uid_t kGewoehnlicherBenutzer = 65534;  // "nobody"
-constexpr gid_t kGewoehnlicheGruppe = 65534;
-
-bool Abgeben(const std::filesystem::path& ordner) {
-  if (::lchown(ordner.c_str(), kGewoehnlicherBenutzer, kGewoehnlicheGruppe) != 0) return false;
-  for (const auto& eintrag : std::filesystem::recursive_directory_iterator(ordner)) {
-    if (::lchown(eintrag.path().c_str(), kGewoehnlicherBenutzer, kGewoehnlicheGruppe) != 0) return false;
-  }
-  return ::setgid(kGewoehnlicheGruppe) == 0 && ::setuid(kGewoehnlicherBenutzer) == 0;
-}
-
-}  // namespace
 
 int ImKindprozess(const std::function<int()>& probe) {
   int rohr[2];
@@ -37,13 +21,6 @@ int ImKindprozess(const std::function<int()>& probe) {
   ::close(rohr[0]);
   if (kind > 0) ::waitpid(kind, nullptr, 0);
   return ergebnis;
-}
-
-int MitDateirechten(const std::filesystem::path& ordner, const std::function<int()>& probe) {
-  return ImKindprozess([&] {
-    if (::geteuid() == 0 && !Abgeben(ordner)) return kKindOhneErgebnis;
-    return probe();
-  });
 }
 
 }  // namespace programs_test

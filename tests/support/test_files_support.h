@@ -29,5 +29,6 @@ std::string TempFilesIn(const std::filesystem::path& directory);
 
 // Permission bits do not stop the superuser from writing.
 bool RunningAsSuperuser();
+inline constexpr const char* kRunAsOrdinaryUser = "run the suite as an ordinary user; scripts/test.sh does";
 
 }  // namespace support_test

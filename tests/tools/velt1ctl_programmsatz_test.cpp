@@ -4,15 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <vector>
 #include <sstream>
 
+#include "ctl_dateien.h"
 #include "device/qorvelt1.h"
 #include "device/serial_channel.h"
 #include "device/velt1com.h"
@@ -21,6 +27,7 @@
 #include "programs/parameterdatei.h"
 #include "programs/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
+#include "support/ini_store.h"
 
 namespace {
 
@@ -287,6 +294,59 @@ TEST_F(ProgramSets, FailuresLeaveTheFileAsItWas) {
     EXPECT_EQ(run.exitCode, 1) << failure.command[0];
     EXPECT_EQ(run.err, std::regex_replace(failure.err, std::regex("DIR"), ports.path())) << failure.command[0];
     EXPECT_EQ(ReadFile(path("distinct.vlt")), FileBytes(DistinctSet())) << failure.command[0];
+  }
+}
+
+// The INI file, the parameter file and the JSON are saved alike: a link leads to the file it names, which
+// keeps its bits and group; what the user may not write is refused with the writer's code and stays as it was.
+TEST_F(ProgramSets, EverySaveFollowsLinksAndRefusesWhatTheUserMayNotWrite) {
+  ASSERT_NE(::geteuid(), 0u) << "run the suite as an ordinary user; scripts/test.sh does";
+  const struct {
+    std::function<int(const std::string&)> save;
+    int results[3];  // saved, refused for the file, refused for its folder
+  } writers[] = {
+      {[](const std::string& file) {
+         IniStore store = Ini_New(1);
+         Ini_PutInt(store, "com", "com", 3);
+         const int code = Ini_WriteToFile(store, file);
+         Ini_Dispose(store);
+         return code;
+       }, {0, -95, -5004}},
+      {[](const std::string& file) { return Parameterdatei_Speichern(file, DistinctSet()); }, {0, -301401, -301401}},
+      {[](const std::string& file) { return ProgrammsatzSpeichern(file, DistinctSet()); }, {0, -301401, -301401}},
+  };
+  // `old FILE BITS` makes an old file that belongs to the user's second group.
+  const std::string shell = "set -- $(id -G) && [ $# -gt 1 ] && G=$2 && old() { mkdir -p $(dirname $1) && "
+                            "printf old >$1 && chmod $2 $1 && chgrp $G $1; } && cd ";
+  const struct {
+    std::string given, written;  // the name the writer gets, the file it leads to
+    int result;
+    std::string make;
+  } places[] = {
+      {"a.json", "real/f.json", 0, "old real/f.json 640 && ln -s $PWD/b.json a.json && ln -s real/f.json b.json"},
+      {"a.json", "new/f.json", 0, "mkdir new && ln -s new/f.json a.json"},
+      {"f.json", "f.json", 1, "old f.json 440"},
+      {"a.json", "f.json", 1, "old f.json 440 && ln -s f.json a.json"},
+      {"ro/f.json", "ro/f.json", 2, "old ro/f.json 640 && chmod 500 ro"},
+  };
+  for (const auto& writer : writers) {
+    const TempFolder plain;
+    ASSERT_EQ(writer.save(plain.path() + "/f.json"), 0);
+    for (const auto& place : places) {
+      SCOPED_TRACE("writer " + std::to_string(&writer - writers) + ": " + place.given + " -> " + place.written);
+      const TempFolder dir;
+      const std::string file = dir.path() + "/" + place.written;
+      ASSERT_EQ(std::system((shell + dir.path() + " && " + place.make).c_str()), 0) << "needs a second group";
+      struct stat before {}, after {};
+      ::stat(file.c_str(), &before);
+      EXPECT_EQ(writer.save(dir.path() + "/" + place.given), writer.results[place.result]);
+      EXPECT_EQ(ReadFile(file), place.result == 0 ? ReadFile(plain.path() + "/f.json") : "old");
+      ::stat(file.c_str(), &after);
+      EXPECT_TRUE(before.st_mode == 0 || (after.st_mode == before.st_mode && after.st_gid == before.st_gid));
+      EXPECT_EQ(std::filesystem::is_symlink(dir.path() + "/" + place.given), place.given != place.written);
+      const std::string rest = "chmod -R u+w " + dir.path() + " && ! find " + dir.path() + " -name '*$$*' | grep .";
+      EXPECT_EQ(std::system(rest.c_str()), 0) << "a temporary file is left";
+    }
   }
 }
 
