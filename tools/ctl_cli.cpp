@@ -67,8 +67,8 @@ CLI::App* Command(CLI::App& app, const std::string& name, const std::string& wha
   return app.add_subcommand(name, what + "\nBeispiel: velt1ctl " + example);
 }
 
-void AddJson(CLI::App* command, CtlInvocation& invocation) {
-  command->add_flag("--json", invocation.json, "als JSON, ein Objekt je Schnittstelle");
+void AddJson(CLI::App* command, CtlInvocation& invocation, const std::string& what = "das Ergebnis") {
+  command->add_flag("--json", invocation.json, what + " als JSON, ein Objekt je\nSchnittstelle");
 }
 
 void AddOptions(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
@@ -76,7 +76,7 @@ void AddOptions(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
                              "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS); "
                              "mehrere (20,21 oder\n20-39) für id, read-all, write-all und diff,\nalle zugleich\n"
                              "Beispiel: velt1ctl --com 20 id")
-                  ->option_text("N (1..256)")
+                  ->option_text("N,M-K (1..256)")
                   ->check(cli::NumberList(1, 256));
   app.add_option("--device", given.devices,
                  "Gerätedatei direkt statt --com; mehrmals\ngenannt wie mehrere Schnittstellen\n"
@@ -229,7 +229,7 @@ void AddDiff(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
   diff->add_option("--entries", given.entries, "nur diese Einträge (0 = A), z.B. 1-16 oder 0,5")
       ->option_text("LISTE (0..16)")
       ->check(cli::NumberList(0, PROGRAMM_ANZAHL - 1));
-  AddJson(diff, invocation);
+  AddJson(diff, invocation, "die Unterschiede");
   diff->callback([&given, &invocation] {
     if (given.a == CTL_GERAET && given.b == CTL_GERAET) throw CLI::ValidationError("diff: nur eine Seite darf device sein");
     std::vector<int> entries;

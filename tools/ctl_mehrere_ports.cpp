@@ -53,6 +53,12 @@ void Drucken(std::FILE* ausgabe, const std::string& praefix, const std::string& 
   std::fputs(zeilen.c_str(), ausgabe);
 }
 
+std::string Text(const CtlPortErgebnis& ergebnis) {
+  std::string text;
+  for (const std::string& zeile : ergebnis.zeilen) text += zeile + "\n";
+  return text;
+}
+
 std::string Json(const nlohmann::ordered_json& json) {
   // Paths and messages may hold bytes that are no UTF-8; they must not stop the output.
   return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
@@ -91,8 +97,7 @@ int Melden(const std::vector<CtlPortZiel>& ziele, const std::vector<Lauf>& laeuf
   for (std::size_t i = 0; i < ziele.size(); ++i) {
     const Lauf& lauf = laeufe[i];
     const std::string praefix = mehrere ? ziele[i].name() + ": " : "";
-    std::string text;
-    for (const std::string& zeile : lauf.ergebnis.zeilen) text += zeile + "\n";
+    std::string text = Text(lauf.ergebnis);
     if (mehrere && text.empty() && lauf.ergebnis.code == 0) text = "in Ordnung\n";
     if (!json) Drucken(stdout, praefix, text);
     Drucken(stderr, praefix, lauf.fehler);
@@ -125,10 +130,9 @@ int CtlAufPortsAusfuehren(const std::vector<CtlPortZiel>& ziele, char adresse, c
                           bool json) {
   if (ziele.empty()) {
     const Lauf lauf = AufPort(CtlPortZiel{}, adresse, auftrag, {});
-    if (json && lauf.ergebnis.code == 0) std::fputs(Json(lauf.ergebnis.json).c_str(), stdout);
-    for (const std::string& zeile : json ? std::vector<std::string>{} : lauf.ergebnis.zeilen) {
-      std::printf("%s\n", zeile.c_str());
-    }
+    std::string text = json ? "" : Text(lauf.ergebnis);
+    if (json && lauf.ergebnis.code == 0) text = Json(lauf.ergebnis.json);
+    std::fputs(text.c_str(), stdout);
     Drucken(stderr, "", lauf.fehler);
     return Status(lauf);
   }
