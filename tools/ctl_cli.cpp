@@ -231,7 +231,9 @@ void AddDiff(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
       ->check(cli::NumberList(0, PROGRAMM_ANZAHL - 1));
   AddJson(diff, invocation, "die Unterschiede");
   diff->callback([&given, &invocation] {
-    if (given.a == CTL_GERAET && given.b == CTL_GERAET) throw CLI::ValidationError("diff: nur eine Seite darf device sein");
+    if (given.a == CTL_GERAET && given.b == CTL_GERAET) {
+      throw CLI::ValidationError("diff: nur eine Seite darf device sein");
+    }
     std::vector<int> entries;
     for (int i = 0; i < PROGRAMM_ANZAHL; ++i) entries.push_back(i);
     if (!given.entries.empty()) cli::ParseNumberList(given.entries, 0, PROGRAMM_ANZAHL - 1, entries);

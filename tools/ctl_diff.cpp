@@ -29,7 +29,9 @@ std::vector<SatzUnterschied> SaetzeVergleichen(const Programmsatz& a, const Prog
     const Programm& links = a[static_cast<std::size_t>(eintrag)];
     const Programm& rechts = b[static_cast<std::size_t>(eintrag)];
     // The bytes after a name's NUL carry no meaning.
-    if (Name(links) != Name(rechts)) unterschiede.push_back({eintrag, "programmname", Name(links), Name(rechts), ""});
+    if (Name(links) != Name(rechts)) {
+      unterschiede.push_back({eintrag, "programmname", Name(links), Name(rechts), ""});
+    }
     for (const ProgrammWert& wert : PROGRAMM_WERTE) {
       const double x = links.*wert.feld;
       const double y = rechts.*wert.feld;
@@ -44,7 +46,8 @@ std::vector<SatzUnterschied> SaetzeVergleichen(const Programmsatz& a, const Prog
 std::vector<std::string> UnterschiedeAlsText(const std::vector<SatzUnterschied>& unterschiede) {
   std::vector<std::string> zeilen;
   for (const SatzUnterschied& u : unterschiede) {
-    std::string zeile = "Eintrag " + EintragName(u.eintrag) + " " + u.feld + ": " + AlsText(u.a) + " ≠ " + AlsText(u.b);
+    std::string zeile =
+        "Eintrag " + EintragName(u.eintrag) + " " + u.feld + ": " + AlsText(u.a) + " ≠ " + AlsText(u.b);
     if (!u.panelText.empty()) zeile += " (die Hauptmaske zeigt beide als " + u.panelText + ")";
     zeilen.push_back(std::move(zeile));
   }

@@ -10,7 +10,9 @@ namespace {
 bool IstGeraet(const std::string& seite) { return seite == CTL_GERAET; }
 
 // A file side of diff, read once; the device side stays empty.
-int Laden(const std::string& seite, Programmsatz& satz) { return IstGeraet(seite) ? 0 : ProgrammsatzLaden(seite, satz); }
+int Laden(const std::string& seite, Programmsatz& satz) {
+  return IstGeraet(seite) ? 0 : ProgrammsatzLaden(seite, satz);
+}
 
 }  // namespace
 
