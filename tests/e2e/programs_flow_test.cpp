@@ -435,6 +435,33 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
   EXPECT_EQ(popups().unscriptedCount(), 1) << "only the cancelled 'Speichern unter...'";
 }
 
+// Under Xvfb (a ctest of its own): the question answered on the screen is
+// gone from it during the transfer's steps; the panel shows where it stood.
+TEST_F(ProgramsFlow, QuestionGoneFromTheRealScreenDuringTransfer) {
+  QRect box;
+  std::vector<double> differs;  // screen against panel where the box stood
+  ASSERT_EQ(RunThenQuit([&] {
+              auto previous = ui::SetPopupResponder(std::make_shared<qtui::QtPopupResponder>());
+              qtui::UserAnswerNextMessageBox([&](const QRect& where) {
+                box = where;
+                differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
+              });
+              peer->onFrame = [&] {
+                auto* bar = qtui::PanelWidget(gMainPanel)->findChild<QProgressBar*>();
+                if (bar == nullptr || bar->value() < static_cast<int>(differs.size())) return;
+                differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
+                // A line slower than the simulator leaves the window system time.
+                if (differs.back() > 0.01) QThread::msleep(50);
+              };
+              qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
+              ui::SetPopupResponder(previous);
+            }),
+            0);
+  ASSERT_EQ(differs.size(), 18u);
+  EXPECT_GT(differs.front(), 0.3) << "the question was on screen";
+  EXPECT_LT(differs.back(), 0.01) << "the panel shows where it stood";
+}
+
 TEST_F(ProgramsFlow, FailedReadRefreshesLabelsAndKeepsTheEdits) {
   device().working() = DeviceProgram(0, "Arbeit");
   bus().faults().add({"PNS", 0, sim::FaultKind::Nak, 1});
