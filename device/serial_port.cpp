@@ -22,6 +22,8 @@ void PortBackend::pause(std::chrono::microseconds duration) {
   std::this_thread::sleep_for(duration);
 }
 
+bool PortBackend::gone() { return outputQueueLength() == kGone; }
+
 double CharacterSeconds(const LineSettings& settings) {
   const int bits = 1 + settings.dataBits + (settings.parity == Parity::None ? 0 : 1) + settings.stopBits;
   return settings.baud > 0 ? static_cast<double>(bits) / static_cast<double>(settings.baud) : 0.0;
@@ -219,6 +221,11 @@ int WaitUntilSent(int port) {
   const std::chrono::duration<double> left(entry->lineFreeAt - backend.clockSeconds());
   if (left.count() > 0.0) backend.pause(std::chrono::ceil<std::chrono::microseconds>(left));
   return Drain(backend, backend.clockSeconds() + entry->timeout);
+}
+
+bool PortGone(int port) {
+  OpenPort* entry = nullptr;
+  return Lookup(port, entry) == kOk && entry->backend->gone();
 }
 
 }  // namespace rs232

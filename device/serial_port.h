@@ -75,6 +75,9 @@ int WaitOutQEmpty(int port, int frameBytes);
 // hardware FIFO, report an empty queue while bytes are still on their way,
 // and a flush would throw them away. Fails as WaitOutQEmpty does.
 int WaitUntilSent(int port);
+// True when the port is open and its device has gone (an adapter pulled out,
+// the far end hung up), found without touching the line.
+bool PortGone(int port);
 
 // Line time of one character: start bit, data bits, parity bit if any and
 // stop bits at the speed; 7-O-1 at 9600 baud takes 10 bits, 1.04 ms.
@@ -99,6 +102,9 @@ class PortBackend {
   // the in-process channel runs both on its virtual clock.
   virtual double clockSeconds();
   virtual void pause(std::chrono::microseconds duration);
+  // Whether the device behind the open port has gone; by default, when the
+  // output queue can no longer be read for that reason.
+  virtual bool gone();
 };
 
 // The platform's serial device for the port number (serial_port_posix.cpp or
