@@ -6,8 +6,10 @@
 // POSIX: n becomes a device path. A folder of links named COMn comes first
 // (PortsFolder()); then the fixed default: COM1-32 are /dev/ttyS0-31,
 // COM33-64 /dev/ttyUSB0-31, COM65-96 /dev/ttyACM0-31. The list is built from
-// the same map, in the registry's form, so that the program lists exactly
-// what it can open and the list is read the same way on every system.
+// the same map, in the registry's form, so that it is read the same way on
+// every system: the links that lead to something, and the default devices
+// that sysfs knows as serial ports. No port is opened to list it, so a port
+// that another program holds is listed too.
 // Both systems also list the port numbers that have an in-process channel.
 
 #include <filesystem>

@@ -78,6 +78,7 @@ TEST_F(TermiosPty, UnpluggedDeviceFailsPromptlyInsteadOfWaiting) {
   const int result = ComRdByte(kPort);
   const double elapsed = SecondsSince(start);
   unplug.join();
+  EXPECT_TRUE(PortGone(kPort));
   EXPECT_EQ(result, kGone);
   EXPECT_GT(elapsed, 0.1);  // it did wait for the line until the hang-up
   EXPECT_LT(elapsed, 3.0);
@@ -135,6 +136,22 @@ TEST_F(TermiosPty, LowLatencyRequestSetsTheAdapterTimerAndIsHarmlessElsewhere) {
   EXPECT_EQ(value, "1");
   ::close(fd);
   fs::remove_all(root);
+}
+
+TEST(TermiosGone, SysfsEntryRemoved) {  // as when a USB adapter is unplugged
+  const auto sysfs = std::filesystem::temp_directory_path() / ("velt1-sysfs-" + std::to_string(::getpid()));
+  velt1test::PtyPort pty(kPort);
+  struct stat st {};
+  ASSERT_EQ(::stat(pty.slavePath().c_str(), &st), 0);
+  const std::string device = std::to_string(major(st.st_rdev)) + ":" + std::to_string(minor(st.st_rdev));
+  std::filesystem::create_directories(sysfs / "dev" / "char" / device);
+  ::setenv("VELT1_SYSFS", sysfs.c_str(), 1);
+  ASSERT_EQ(OpenComConfig(kPort, LineSettings{}), kOk);
+  ::unsetenv("VELT1_SYSFS");
+  EXPECT_FALSE(PortGone(kPort));
+  std::filesystem::remove_all(sysfs);
+  EXPECT_TRUE(PortGone(kPort));
+  CloseCom(kPort);
 }
 
 // A device whose reply and hang-up arrive in the same wake-up: poll()

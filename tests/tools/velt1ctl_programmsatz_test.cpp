@@ -125,6 +125,13 @@ TEST_F(ProgramSets, ReadAllAndWriteAllCopyASetToAnotherDevice) {
   ok({"--com", "21", "write-program", "4", path("four.vlt")});
   ok({"--com", "21", "read-all", path("after.vlt")});
   EXPECT_EQ(ReadFile(path("after.vlt")), FileBytes(changed));
+  // To every device at once: nobody answers '&', each frame must leave before the next flush.
+  auto both = start("22", {"--velt1", "1,2", "--pace"});
+  ok({"--com", "22", "--address", "&", "write-all", path("distinct.vlt")});
+  for (const char* address : {"1", "2"}) {
+    ok({"--com", "22", "--address", address, "read-all", path("back.vlt")});
+    EXPECT_EQ(ReadFile(path("back.vlt")), FileBytes(DistinctSet())) << address;
+  }
 }
 
 // A new file gets the defaults around the entry read.
