@@ -6,10 +6,10 @@
 
 #include "connection/qor_com.h"
 #include "programs/dateifunktionen.h"
-#include "programs/geraetedienste.h"
+#include "programs/core/geraetedienste.h"
 #include "programs/par_main.h"
-#include "programs/programmname.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/programmname.h"
+#include "programs/core/programmtransfer.h"
 #include "programs/programmverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"

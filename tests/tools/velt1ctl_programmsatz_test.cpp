@@ -23,9 +23,9 @@
 #include "device/serial_channel.h"
 #include "device/velt1com.h"
 #include "process_support.h"
-#include "programs/geraetedienste.h"
-#include "programs/parameterdatei.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/geraetedienste.h"
+#include "programs/core/parameterdatei.h"
+#include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "support/ini_store.h"
 

@@ -10,8 +10,8 @@
 #include "ctl_dateien.h"
 #include "ctl_json.h"
 #include "device/velt1com.h"
-#include "programs/geraetedienste.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/geraetedienste.h"
+#include "programs/core/programmtransfer.h"
 
 namespace {
 
