@@ -1,7 +1,9 @@
 #include "device/net_port.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 #include "device/net_address.h"
 #include "device/net_socket.h"
@@ -96,6 +98,13 @@ class NetworkPort final : public PortBackend {
     if (error < 0) return error;
     const double left = lineFreeAt_ - NetSeconds();
     return left > 0.0 ? static_cast<int>(std::ceil(left / charSeconds_)) : 0;
+  }
+
+  // Between two looks at the queue, sleep until the line time is over: the
+  // bytes cannot have left before, and each look costs system calls.
+  void pause(std::chrono::microseconds duration) override {
+    const auto lineLeft = std::chrono::duration<double>(lineFreeAt_ - NetSeconds());
+    std::this_thread::sleep_for(std::max<std::chrono::duration<double>>(duration, lineLeft));
   }
 
   // Data that arrived before the connection was lost is read first.
