@@ -41,16 +41,11 @@ int FreePort() {
 // Whether a socket listens on the port, as the kernel lists them; asking by
 // connecting would open the device behind it.
 bool Listens(int port) {
-  char local[16];
-  std::snprintf(local, sizeof local, ":%04X", port);
+  char listening[32];
+  std::snprintf(listening, sizeof listening, ":%04X 00000000:0000 0A", port);
   std::ifstream table("/proc/net/tcp");
-  std::string line;
-  while (std::getline(table, line)) {
-    const std::size_t colon = line.find(local);
-    if (colon != std::string::npos && line.compare(colon + 5, 15, " 00000000:0000 ") == 0 &&
-        line.compare(colon + 20, 2, "0A") == 0) {
-      return true;
-    }
+  for (std::string line; std::getline(table, line);) {
+    if (line.find(listening) != std::string::npos) return true;
   }
   return false;
 }
@@ -62,14 +57,24 @@ Ser2net::Ser2net(const std::string& device, Mode mode) : mode_(mode), port_(Free
   if (::mkdtemp(pattern.data()) == nullptr) return;
   folder_ = pattern;
   const bool rfc2217 = mode == Mode::Rfc2217;
-  std::ofstream(folder_ + "/ser2net.yaml")
-      << "connection: &velt1\n"
-      << "  accepter: " << (rfc2217 ? "telnet(rfc2217),tcp(nodelay)" : "tcp(nodelay)") << ",127.0.0.1,"
-      << port_ << "\n"
-      << "  connector: serialdev," << device << "," << (rfc2217 ? "19200n81" : "9600o71") << ",local\n"
-      << "  options:\n"
-      << "    chardelay: false\n";
-  start();
+  const std::string config = folder_ + "/ser2net.yaml";
+  const std::string pidFile = folder_ + "/ser2net.pid";
+  std::ofstream(config) << "connection: &velt1\n  accepter: "
+                        << (rfc2217 ? "telnet(rfc2217),tcp(nodelay)" : "tcp(nodelay)") << ",127.0.0.1," << port_
+                        << "\n  connector: serialdev," << device << "," << (rfc2217 ? "19200n81" : "9600o71")
+                        << ",local\n  options:\n    chardelay: false\n";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  // -n: in the foreground, -u: no lock files in system folders.
+  const char* argv[] = {SER2NET_PATH, "-n", "-u", "-c", config.c_str(), "-P", pidFile.c_str(), nullptr};
+  if (posix_spawn(&pid_, SER2NET_PATH, &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (pid_ > 0 && !(listening_ = Listens(port_)) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 Ser2net::~Ser2net() {
@@ -80,23 +85,6 @@ Ser2net::~Ser2net() {
 
 std::string Ser2net::address() const {
   return (mode_ == Mode::Rfc2217 ? "rfc2217://127.0.0.1:" : "tcp://127.0.0.1:") + std::to_string(port_);
-}
-
-void Ser2net::start() {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  const std::string config = folder_ + "/ser2net.yaml";
-  const std::string pidFile = folder_ + "/ser2net.pid";
-  // -n: in the foreground, -u: no lock files in system folders.
-  const char* argv[] = {SER2NET_PATH, "-n", "-u", "-c", config.c_str(), "-P", pidFile.c_str(), nullptr};
-  if (posix_spawn(&pid_, SER2NET_PATH, &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (pid_ > 0 && !(listening_ = Listens(port_)) && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
 }
 
 void Ser2net::stop() {

@@ -13,20 +13,12 @@ namespace velt1test {
 class Ser2net {
  public:
   enum class Mode { Rfc2217, Raw };
-
   // Starts it and waits (at most 5 s) until its port listens.
   Ser2net(const std::string& device, Mode mode);
   ~Ser2net();
-  Ser2net(const Ser2net&) = delete;
-  Ser2net& operator=(const Ser2net&) = delete;
-
   bool listening() const { return listening_; }
-  // "rfc2217://127.0.0.1:PORT" or "tcp://127.0.0.1:PORT".
-  std::string address() const;
-  // SIGTERM, and wait until it has gone: its connections are closed.
-  void stop();
-  // Starts it again on the same port.
-  void start();
+  std::string address() const;  // "rfc2217://127.0.0.1:PORT" or "tcp://127.0.0.1:PORT"
+  void stop();  // SIGTERM, and wait until it has gone: its connections are closed
 
  private:
   std::string folder_;  // configuration and pid file
