@@ -15,11 +15,11 @@
 #include "device/serial_channel.h"
 #include "device/velt1com.h"
 #include "process_support.h"
+#include "tests/device/ser2net_support.h"
 #include "programs/geraetedienste.h"
 #include "programs/parameterdatei.h"
 #include "programs/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
-#include "tests/device/ser2net_support.h"
 
 namespace {
 
