@@ -77,7 +77,6 @@ std::unique_ptr<NetSocket> NetSocket::Connect(const std::string& host, const std
         addrinfo hints{};
         hints.ai_family = AF_UNSPEC;
         hints.ai_socktype = SOCK_STREAM;
-        hints.ai_flags = AI_ADDRCONFIG;
         lookup->status = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &lookup->list);
       },
       deadline);

@@ -143,10 +143,6 @@ struct ServerCase {
   int secondOpen;  // raw TCP cannot tell that the server turns a second client away
 };
 
-void PrintTo(const ServerCase& c, std::ostream* out) {
-  *out << (c.mode == velt1test::Ser2net::Mode::Raw ? "raw TCP" : "RFC 2217");
-}
-
 class NetworkPty : public ::testing::TestWithParam<ServerCase> {
  protected:
   void SetUp() override {
