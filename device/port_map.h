@@ -11,6 +11,8 @@
 // that sysfs knows as serial ports. No port is opened to list it, so a port
 // that another program holds is listed too.
 // Both systems also list the port numbers that have an in-process channel.
+// On both, a file COMn in the ports folder that holds an address such as
+// rfc2217://bench7:2217 (net_address.h) makes COM n a network port.
 
 #include <filesystem>
 #include <string>
@@ -38,8 +40,9 @@ std::filesystem::path PortsFolder();
 std::string DevicePathForPort(int port);
 
 // The device an operator knows the port by: on POSIX the device path, a link
-// followed to its target ("/dev/ttyUSB0", "/dev/pts/3"). Empty on Windows,
-// where COMn is the system's own name, and for an in-process channel.
+// followed to its target ("/dev/ttyUSB0", "/dev/pts/3"); for a network port
+// its address. Empty for a serial port on Windows, where COMn is the
+// system's own name, and for an in-process channel.
 std::string DeviceBehindPort(int port);
 
 // The whole port list, each port once.
@@ -54,5 +57,16 @@ bool SerialCommValueAt(int index, SerialCommValue& value);
 // Adds "COMn" for every port number with an in-process channel that is not
 // listed yet (used by the system's list builders).
 void AppendAttachedChannels(std::vector<SerialCommValue>& values);
+// Adds "COMn" for each of the port numbers that is not listed yet.
+void AppendPorts(std::vector<SerialCommValue>& values, const std::vector<int>& ports);
+
+// The network address behind the port number: one attached in this process,
+// else the text of a file COMn in PortsFolder() that begins with rfc2217://
+// or tcp:// (white space around it ignored). Empty for any other port.
+std::string NetworkAddressForPort(int port);
+// Makes the port number name the address in this process ("" undoes it).
+void AttachNetworkAddress(int port, const std::string& address);
+// Adds "COMn" for every network port that is not listed yet.
+void AppendNetworkPorts(std::vector<SerialCommValue>& values);
 
 }  // namespace rs232

@@ -82,6 +82,7 @@ std::string DevicePathForPort(int port) {
 
 std::string DeviceBehindPort(int port) {
   if (AttachedChannel(port)) return {};
+  if (std::string address = NetworkAddressForPort(port); !address.empty()) return address;
   const std::string path = DevicePathForPort(port);
   std::error_code ec;
   if (path.empty() || !fs::is_symlink(path, ec)) return path;

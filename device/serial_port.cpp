@@ -6,9 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <thread>
 #include <utility>
 
+#include "device/net_port.h"
+#include "device/port_map.h"
 #include "device/serial_channel.h"
 
 namespace rs232 {
@@ -121,7 +124,9 @@ int OpenComConfig(int port, const LineSettings& settings) {
   if (auto channel = AttachedChannel(port)) {
     backend = std::make_unique<ChannelBackend>(std::move(channel));
   } else {
-    backend = OpenPlatformPort(port, settings, error);
+    const std::string address = NetworkAddressForPort(port);
+    backend = address.empty() ? OpenPlatformPort(port, settings, error)
+                              : OpenNetworkPort(address, settings, error);
     if (!backend) return OpenOutcome(port, error < 0 ? error : kIo);
   }
   error = backend->setTimeout(kDefaultComTime);

@@ -2,9 +2,11 @@
 // Serial port layer: the operations the protocol driver needs, addressed by the
 // COM port number (1..256), as the program names ports everywhere.
 //
-// A port is served by one of three backends:
+// A port is served by one of these backends:
 //   - the platform's serial device (termios on POSIX, Win32 on Windows; CMake
 //     picks the source file), found through the port map;
+//   - a serial device server on the network (net_port.h) when the port map
+//     names an address for the port number;
 //   - an in-process channel (serial_channel.h) when one is attached to the
 //     port number: tests and the in-process simulator use it.
 // Every failure is one of the portable PortError kinds below (negative).

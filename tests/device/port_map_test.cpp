@@ -130,7 +130,12 @@ TEST_F(PortsFolderTest, OpeningWhatIsNotASerialDevice) {
     int expected;
     std::string text;  // what the operator is told, with the device behind the link
   };
+  // Files that name network ports: refused at the address, and no address.
+  std::ofstream(root / "ports" / "COM41") << "  rfc2217://127.0.0.1:1\n";
+  std::ofstream(root / "ports" / "COM42") << "tcp://bench7\n";
   const Case cases[] = {
+      {41, kNotFound, "COM 41 (rfc2217://127.0.0.1:1): kein Gerät vorhanden."},
+      {42, kNotFound, "COM 42 (tcp://bench7): kein Gerät vorhanden."},
       {7, kNotFound,  // a plain file behind the link
        "COM 7 (" + fs::canonical(root / "device7").string() + "): kein Gerät vorhanden."},
       {34, kNotFound, "COM 34 (" + (root / "missing").string() + "): kein Gerät vorhanden."},

@@ -64,13 +64,16 @@ CLI::App* Command(CLI::App& app, const std::string& name, const std::string& wha
 
 void AddOptions(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
   auto* com = app.add_option("--com", given.com,
-                             "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS)\n"
+                             "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS; "
+                             "eine Datei COMN darin mit\nrfc2217://HOST:PORT oder tcp://HOST:PORT macht\n"
+                             "COM N zur Leitung eines Geräteservers im Netz)\n"
                              "Beispiel: velt1ctl --com 20 id")
                   ->option_text("N (1..256)")
                   ->check(cli::WholeNumber(1, 256));
   app.add_option("--device", invocation.devicePath,
-                 "Gerätedatei direkt statt --com\nBeispiel: velt1ctl --device /dev/ttyUSB0 id")
-      ->option_text("PFAD")
+                 "Gerätedatei oder Netzadresse direkt statt --com\n(rfc2217://HOST:PORT, tcp://HOST:PORT)\n"
+                 "Beispiel: velt1ctl --device /dev/ttyUSB0 id")
+      ->option_text("PFAD|ADRESSE")
       ->excludes(com);
   app.add_option("--address", given.address,
                  "Busadresse (Vorgabe 1); & erreicht alle Geräte,\nnur mit schreibenden Befehlen\n"

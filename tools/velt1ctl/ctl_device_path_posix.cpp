@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "device/net_address.h"
+#include "device/port_map.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -12,6 +15,10 @@ constexpr int kPrivatePort = 1;
 }
 
 int PrivatePort::create(const std::string& devicePath, std::string& error) {
+  if (rs232::IsNetworkAddress(devicePath)) {
+    rs232::AttachNetworkAddress(kPrivatePort, devicePath);
+    return kPrivatePort;
+  }
   std::error_code ec;
   const fs::path device = fs::absolute(devicePath, ec);
   std::string pattern = (fs::temp_directory_path(ec) / "velt1ctl-XXXXXX").string();

@@ -1,6 +1,8 @@
 #pragma once
 // velt1ctl --device PATH: the driver opens ports by number only, so the path
-// gets a private ports folder of its own with one link COM1 in it.
+// gets a private ports folder of its own with one link COM1 in it; a network
+// address (rfc2217://HOST:PORT, tcp://HOST:PORT) is attached to COM1 of this
+// process instead.
 
 #include <string>
 
