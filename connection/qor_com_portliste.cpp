@@ -1,5 +1,5 @@
 // The list of serial ports in the port ring: "nicht geöffnet" first, then
-// every "COMn" of the system's list, ascending.
+// every "COMn" of the system's list and the open port, ascending.
 
 #include <cctype>
 #include <optional>
@@ -11,6 +11,7 @@
 #include "connection/qor_com_portliste.h"
 #include "connection/qor_com_register.h"
 #include "device/port_map.h"
+#include "device/serial_port.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -47,15 +48,21 @@ std::optional<int> PortAusDaten(const std::string& daten) {
   return static_cast<int>(zahl);
 }
 
-std::vector<Eintrag> Portliste(int sprache) {
+// The system's ports, and the open port `offen` (0: none) even where the
+// system does not list it.
+std::vector<Eintrag> Portliste(int sprache, int offen) {
   std::vector<Eintrag> liste{{sprache == 2 ? "not opened" : "nicht geöffnet", 0}};
   const int anzahl = rs232::SerialCommValueCount();
+  bool offenGelistet = offen == 0;
   for (int index = 0; index < anzahl; ++index) {
     rs232::SerialCommValue wert;
     if (!rs232::SerialCommValueAt(index, wert)) continue;
-    if (const auto port = QorCom_PortAusEintrag(wert))
+    if (const auto port = QorCom_PortAusEintrag(wert)) {
       liste.push_back({"COM " + std::to_string(*port), *port});
+      offenGelistet = offenGelistet || *port == offen;
+    }
   }
+  if (!offenGelistet) liste.push_back({"COM " + std::to_string(offen), offen});
   // Exchange sort after the first item; equal values keep their order.
   for (std::size_t i = 1; i + 1 < liste.size(); ++i)
     for (std::size_t j = i + 1; j < liste.size(); ++j)
@@ -71,16 +78,14 @@ std::optional<int> QorCom_PortAusEintrag(const rs232::SerialCommValue& eintrag) 
 }
 
 void QorCom_ComPortListeFuellen(int panel, int control) {
+  // The session ends only when its device has really gone (unplugged, hung
+  // up); while the device is there the open port stays, listed or not.
+  if (QorCom_ComPortGet() != 0 && rs232::PortGone(QorCom_ComPortGet())) QorCom_Close();
   ClearListCtrl(panel, control);
-  for (const Eintrag& eintrag : Portliste(QorComRegister().sprache))
+  for (const Eintrag& eintrag : Portliste(QorComRegister().sprache, QorCom_ComPortGet()))
     InsertListItem(panel, control, -1, eintrag.label, eintrag.value);
 
   const CtrlRef& ring = QorComRegister().comRing;
-  int index = 0;
-  if (QorCom_ComPortGet() != 0 &&
-      GetIndexFromValue(ring.panel, ring.control, &index, QorCom_ComPortGet()) < 0) {
-    QorCom_Close();  // the open port has gone from the system
-  }
   SetCtrlVal(ring.panel, ring.control, QorCom_ComPortGet());
   QorCom_PortTooltipSetzen();
 }

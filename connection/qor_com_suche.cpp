@@ -56,6 +56,9 @@ int QorCom_Scan() {
     const CtrlRef& led = r.adressLeds[static_cast<std::size_t>(i)];
     *ziffer = adresse;
     ScanTextSetzen(fortschritt);
+    // A silent address costs a whole reply wait: the operator sees the text
+    // and the LEDs so far, and the desktop sees a window that answers.
+    ProcessDrawEvents();
 
     char id[kIdPuffer] = {};
     if (QORVELT1_IDLesen(port, adresse, id) != 0) {

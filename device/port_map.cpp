@@ -9,7 +9,11 @@
 namespace rs232 {
 
 void AppendAttachedChannels(std::vector<SerialCommValue>& values) {
-  for (int port : AttachedChannelPorts()) {
+  AppendPorts(values, AttachedChannelPorts());
+}
+
+void AppendPorts(std::vector<SerialCommValue>& values, const std::vector<int>& ports) {
+  for (int port : ports) {
     SerialCommValue value{kRegSz, "COM" + std::to_string(port)};
     const bool listed = std::any_of(values.begin(), values.end(), [&](const SerialCommValue& v) {
       return v.type == value.type && v.data == value.data;

@@ -6,9 +6,13 @@
 // POSIX: n becomes a device path. A folder of links named COMn comes first
 // (PortsFolder()); then the fixed default: COM1-32 are /dev/ttyS0-31,
 // COM33-64 /dev/ttyUSB0-31, COM65-96 /dev/ttyACM0-31. The list is built from
-// the same map, in the registry's form, so that the program lists exactly
-// what it can open and the list is read the same way on every system.
+// the same map, in the registry's form, so that it is read the same way on
+// every system: the links that lead to something, and the default devices
+// that sysfs knows as serial ports. No port is opened to list it, so a port
+// that another program holds is listed too.
 // Both systems also list the port numbers that have an in-process channel.
+// On both, a file COMn in the ports folder that holds an address such as
+// rfc2217://bench7:2217 (net_address.h) makes COM n a network port.
 
 #include <filesystem>
 #include <string>
@@ -36,8 +40,9 @@ std::filesystem::path PortsFolder();
 std::string DevicePathForPort(int port);
 
 // The device an operator knows the port by: on POSIX the device path, a link
-// followed to its target ("/dev/ttyUSB0", "/dev/pts/3"). Empty on Windows,
-// where COMn is the system's own name, and for an in-process channel.
+// followed to its target ("/dev/ttyUSB0", "/dev/pts/3"); for a network port
+// its address. Empty for a serial port on Windows, where COMn is the
+// system's own name, and for an in-process channel.
 std::string DeviceBehindPort(int port);
 
 // The whole port list, each port once.
@@ -52,5 +57,16 @@ bool SerialCommValueAt(int index, SerialCommValue& value);
 // Adds "COMn" for every port number with an in-process channel that is not
 // listed yet (used by the system's list builders).
 void AppendAttachedChannels(std::vector<SerialCommValue>& values);
+// Adds "COMn" for each of the port numbers that is not listed yet.
+void AppendPorts(std::vector<SerialCommValue>& values, const std::vector<int>& ports);
+
+// The network address behind the port number: one attached in this process,
+// else the text of a file COMn in PortsFolder() that begins with rfc2217://
+// or tcp:// (white space around it ignored). Empty for any other port.
+std::string NetworkAddressForPort(int port);
+// Makes the port number name the address in this process ("" undoes it).
+void AttachNetworkAddress(int port, const std::string& address);
+// Adds "COMn" for every network port that is not listed yet.
+void AppendNetworkPorts(std::vector<SerialCommValue>& values);
 
 }  // namespace rs232

@@ -3,20 +3,13 @@
 
 #include "device/port_map.h"
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <map>
 #include <system_error>
 
-#if defined(__linux__)
-#include <linux/serial.h>
-#endif
-
 #include "device/serial_channel.h"
 #include "device/serial_port.h"
+#include "device/tty_sysfs_posix.h"
 
 namespace rs232 {
 namespace fs = std::filesystem;
@@ -49,25 +42,10 @@ std::string DefaultDevice(int port) {
   return {};
 }
 
-// /dev/ttyS* nodes exist for every possible UART; only those with a UART
-// behind them are real ports.
-bool HasSerialHardware(const std::string& path) {
-#if defined(__linux__)
-  const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return false;
-  serial_struct info{};
-  const bool real = ::ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type != PORT_UNKNOWN;
-  ::close(fd);
-  return real;
-#else
-  return ::access(path.c_str(), F_OK) == 0;
-#endif
-}
-
-bool DefaultDeviceListed(int port, const std::string& path) {
-  std::error_code ec;
-  if (!fs::exists(path, ec)) return false;
-  return port > kDevicesPerRange || HasSerialHardware(path);
+// Asks sysfs, never the device: a port held by another program is listed too.
+bool DefaultDeviceListed(const std::string& path) {
+  const fs::path node(path);
+  return SerialTtyPresent(SysfsRoot(), node.parent_path(), node.filename().string());
 }
 
 // Port number of a link named COMn (n in 1..256 without leading zeros), or 0.
@@ -104,6 +82,7 @@ std::string DevicePathForPort(int port) {
 
 std::string DeviceBehindPort(int port) {
   if (AttachedChannel(port)) return {};
+  if (std::string address = NetworkAddressForPort(port); !address.empty()) return address;
   const std::string path = DevicePathForPort(port);
   std::error_code ec;
   if (path.empty() || !fs::is_symlink(path, ec)) return path;
@@ -135,7 +114,7 @@ std::vector<SerialCommValue> SerialCommValues() {
     const fs::path link = LinkPath(port);
     std::error_code linkError;
     if (!link.empty() && fs::exists(fs::symlink_status(link, linkError))) continue;
-    if (DefaultDeviceListed(port, device)) ports[port] = true;
+    if (DefaultDeviceListed(device)) ports[port] = true;
   }
 
   std::vector<SerialCommValue> values;

@@ -61,7 +61,7 @@ std::string DevicePathForPort(int port) {
   return "\\\\.\\COM" + std::to_string(port);
 }
 
-std::string DeviceBehindPort(int) { return {}; }
+std::string DeviceBehindPort(int port) { return NetworkAddressForPort(port); }
 
 std::vector<SerialCommValue> SerialCommValues() {
   std::vector<SerialCommValue> values;
@@ -79,6 +79,7 @@ std::vector<SerialCommValue> SerialCommValues() {
     }
     ::RegCloseKey(key);
   }
+  AppendNetworkPorts(values);
   AppendAttachedChannels(values);
   return values;
 }

@@ -34,7 +34,10 @@ int Senden(int port, char adresse, std::string_view frame, const Orte& orte) {
   // time plus the time-out ends the wait; the frame did not surely leave.
   if (rs232::WaitOutQEmpty(port, laenge) != 0) return Code(-101, orte.ersterOrt);
 
-  if (adresse == kSammeladresse) return 0;  // nobody answers the common address
+  // Nobody answers the common address, so no answer proves that the frame
+  // has left; without that wait the next command's flush could throw away
+  // what a pseudo-terminal or a UART's FIFO still holds.
+  if (adresse == kSammeladresse) return rs232::WaitUntilSent(port) == 0 ? 0 : Code(-101, orte.ersterOrt);
 
   const int antwort = rs232::ComRdByte(port);
   if (antwort == kNak) return Code(-402, orte.ersterOrt + 2);

@@ -39,8 +39,9 @@ struct Orte {
 std::string Rahmen(char adresse, std::string_view befehl, std::string_view argument = {});
 
 // Flushes, writes `frame`, waits for the drain and, unless the address is the
-// common one, reads and classifies the acknowledge byte. 0 on ACK (or after
-// the drain for '&'), else the operation's error code.
+// common one, reads and classifies the acknowledge byte. 0 on ACK (for '&'
+// once the frame has had its line time and the queue is empty), else the
+// operation's error code.
 int Senden(int port, char adresse, std::string_view frame, const Orte& orte);
 
 // Reads a reply byte by byte until the byte just stored is CR or `grenze`

@@ -1,15 +1,16 @@
 #include "device/serial_low_latency.h"
 
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 
 #if defined(__linux__)
 #include <linux/serial.h>
-#include <sys/sysmacros.h>
 #endif
+
+#include "device/tty_sysfs_posix.h"
 
 namespace rs232 {
 namespace {
@@ -29,16 +30,11 @@ void SetLowLatencyFlag([[maybe_unused]] int fd) {
 
 }  // namespace
 
-std::string LatencyTimerPath([[maybe_unused]] int fd, [[maybe_unused]] const std::string& sysfsRoot) {
-#if defined(__linux__)
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return {};
-  const std::string path = sysfsRoot + "/dev/char/" + std::to_string(major(st.st_rdev)) + ":" +
-                           std::to_string(minor(st.st_rdev)) + "/device/latency_timer";
+std::string LatencyTimerPath(int fd, const std::string& sysfsRoot) {
+  const std::filesystem::path device = CharDeviceEntry(sysfsRoot, fd);
+  if (device.empty()) return {};
+  const std::string path = (device / "device" / "latency_timer").string();
   return ::access(path.c_str(), F_OK) == 0 ? path : std::string();
-#else
-  return {};
-#endif
 }
 
 void RequestLowLatency(int fd, const std::string& sysfsRoot) {

@@ -6,9 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <thread>
 #include <utility>
 
+#include "device/net_port.h"
+#include "device/port_map.h"
 #include "device/serial_channel.h"
 
 namespace rs232 {
@@ -20,6 +23,13 @@ double PortBackend::clockSeconds() {
 
 void PortBackend::pause(std::chrono::microseconds duration) {
   std::this_thread::sleep_for(duration);
+}
+
+bool PortBackend::gone() { return outputQueueLength() == kGone; }
+
+double CharacterSeconds(const LineSettings& settings) {
+  const int bits = 1 + settings.dataBits + (settings.parity == Parity::None ? 0 : 1) + settings.stopBits;
+  return settings.baud > 0 ? static_cast<double>(bits) / static_cast<double>(settings.baud) : 0.0;
 }
 
 namespace {
@@ -48,6 +58,8 @@ class ChannelBackend final : public PortBackend {
 struct OpenPort {
   std::unique_ptr<PortBackend> backend;
   double timeout = kDefaultComTime;
+  double characterSeconds = 0.0;  // line time of one character at the port's settings
+  double lineFreeAt = 0.0;        // backend's clock: the last byte written has crossed the line
 };
 
 std::array<OpenPort, kMaxPort + 1>& Ports() {
@@ -80,6 +92,17 @@ int Lookup(int port, OpenPort*& entry) {
   return entry->backend ? kOk : kNotOpen;
 }
 
+// Polls the output queue until it is empty, pausing between polls: kOk, the
+// port's error, or kTimeout at the deadline (on the backend's clock).
+int Drain(PortBackend& backend, double deadline) {
+  for (;;) {
+    const int queued = backend.outputQueueLength();
+    if (queued <= 0) return queued;
+    if (backend.clockSeconds() >= deadline) return kTimeout;
+    backend.pause(std::chrono::milliseconds(1));
+  }
+}
+
 bool ValidSettings(const LineSettings& s) {
   static constexpr long kRates[] = {110,  300,   600,   1200,  2400,  4800,
                                     9600, 19200, 38400, 57600, 115200};
@@ -101,7 +124,9 @@ int OpenComConfig(int port, const LineSettings& settings) {
   if (auto channel = AttachedChannel(port)) {
     backend = std::make_unique<ChannelBackend>(std::move(channel));
   } else {
-    backend = OpenPlatformPort(port, settings, error);
+    const std::string address = NetworkAddressForPort(port);
+    backend = address.empty() ? OpenPlatformPort(port, settings, error)
+                              : OpenNetworkPort(address, settings, error);
     if (!backend) return OpenOutcome(port, error < 0 ? error : kIo);
   }
   error = backend->setTimeout(kDefaultComTime);
@@ -109,6 +134,8 @@ int OpenComConfig(int port, const LineSettings& settings) {
   OpenPort& entry = Ports()[static_cast<std::size_t>(port)];
   entry.backend = std::move(backend);
   entry.timeout = kDefaultComTime;
+  entry.characterSeconds = CharacterSeconds(settings);
+  entry.lineFreeAt = 0.0;
   return OpenOutcome(port, kOk);
 }
 
@@ -155,7 +182,12 @@ int ComWrt(int port, const void* data, int count) {
   if (count == 0) return 0;
   const auto* bytes = static_cast<const std::uint8_t*>(data);
   const int written = entry->backend->write(bytes, count);
-  if (written > 0 && Trace()) Trace()(port, Direction::Sent, bytes, std::min(written, count));
+  if (written <= 0) return written;
+  const int taken = std::min(written, count);
+  // The bytes leave one after another once those written before have left.
+  entry->lineFreeAt =
+      std::max(entry->backend->clockSeconds(), entry->lineFreeAt) + taken * entry->characterSeconds;
+  if (Trace()) Trace()(port, Direction::Sent, bytes, taken);
   return written;
 }
 
@@ -181,17 +213,24 @@ int WaitOutQEmpty(int port, int frameBytes) {
   OpenPort* entry = nullptr;
   const int error = Lookup(port, entry);
   if (error < 0) return error;
-  PortBackend& backend = *entry->backend;
   // The frame needs its line time to leave; the time-out covers the rest.
-  const double lineTime =
-      std::max(0, frameBytes) * std::chrono::duration<double>(kCharTime9600).count();
-  const double deadline = backend.clockSeconds() + lineTime + entry->timeout;
-  for (;;) {
-    const int queued = backend.outputQueueLength();
-    if (queued <= 0) return queued;
-    if (backend.clockSeconds() >= deadline) return kTimeout;
-    backend.pause(std::chrono::milliseconds(1));
-  }
+  const double lineTime = std::max(0, frameBytes) * entry->characterSeconds;
+  return Drain(*entry->backend, entry->backend->clockSeconds() + lineTime + entry->timeout);
+}
+
+int WaitUntilSent(int port) {
+  OpenPort* entry = nullptr;
+  const int error = Lookup(port, entry);
+  if (error < 0) return error;
+  PortBackend& backend = *entry->backend;
+  const std::chrono::duration<double> left(entry->lineFreeAt - backend.clockSeconds());
+  if (left.count() > 0.0) backend.pause(std::chrono::ceil<std::chrono::microseconds>(left));
+  return Drain(backend, backend.clockSeconds() + entry->timeout);
+}
+
+bool PortGone(int port) {
+  OpenPort* entry = nullptr;
+  return Lookup(port, entry) == kOk && entry->backend->gone();
 }
 
 }  // namespace rs232

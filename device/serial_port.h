@@ -2,9 +2,11 @@
 // Serial port layer: the operations the protocol driver needs, addressed by the
 // COM port number (1..256), as the program names ports everywhere.
 //
-// A port is served by one of three backends:
+// A port is served by one of these backends:
 //   - the platform's serial device (termios on POSIX, Win32 on Windows; CMake
 //     picks the source file), found through the port map;
+//   - a serial device server on the network (net_port.h) when the port map
+//     names an address for the port number;
 //   - an in-process channel (serial_channel.h) when one is attached to the
 //     port number: tests and the in-process simulator use it.
 // Every failure is one of the portable PortError kinds below (negative).
@@ -68,9 +70,20 @@ int ComRdByte(int port);
 // the port's error when it breaks, and with kTimeout when the queue has not
 // emptied within the line time of `frameBytes` plus the port's time-out.
 int WaitOutQEmpty(int port, int frameBytes);
+// Waits until every byte written to the port has had its line time since it
+// was handed over (each byte after the one before), then until the output
+// queue is empty. Where no answer follows, this is the only proof that a
+// frame has left: a pseudo-terminal, and a UART for the bytes in its
+// hardware FIFO, report an empty queue while bytes are still on their way,
+// and a flush would throw them away. Fails as WaitOutQEmpty does.
+int WaitUntilSent(int port);
+// True when the port is open and its device has gone (an adapter pulled out,
+// the far end hung up), found without touching the line.
+bool PortGone(int port);
 
-// Line time of one character at 9600 baud, 7-O-1: start, 7 data, parity, stop.
-constexpr std::chrono::microseconds kCharTime9600{1042};
+// Line time of one character: start bit, data bits, parity bit if any and
+// stop bits at the speed; 7-O-1 at 9600 baud takes 10 bits, 1.04 ms.
+double CharacterSeconds(const LineSettings& settings);
 
 // Optional observer of every byte that crosses a port (velt1ctl --trace).
 enum class Direction { Sent, Received };
@@ -91,6 +104,9 @@ class PortBackend {
   // the in-process channel runs both on its virtual clock.
   virtual double clockSeconds();
   virtual void pause(std::chrono::microseconds duration);
+  // Whether the device behind the open port has gone; by default, when the
+  // output queue can no longer be read for that reason.
+  virtual bool gone();
 };
 
 // The platform's serial device for the port number (serial_port_posix.cpp or

@@ -14,7 +14,10 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #if defined(__linux__)
@@ -25,9 +28,11 @@
 #include "device/serial_low_latency.h"
 #include "device/serial_port.h"
 #include "device/termios_port_posix.h"
+#include "device/tty_sysfs_posix.h"
 
 namespace rs232 {
 namespace {
+namespace fs = std::filesystem;
 
 double MonotonicSeconds() {
   timespec ts{};
@@ -123,9 +128,22 @@ bool IsPseudoTerminal(int fd, const std::string& path) {
   return resolved.rfind("/dev/pts/", 0) == 0 || resolved.rfind("/dev/ttys", 0) == 0;
 }
 
+// What shows that the device behind an open port has gone: its node, and
+// its sysfs entry where it has one. Empty paths are not watched.
+struct DeviceTraces {
+  fs::path node;
+  fs::path sysfsEntry;
+};
+
+bool Vanished(const fs::path& path) {
+  std::error_code ec;
+  return !path.empty() && !fs::exists(path, ec) && !ec;
+}
+
 class TermiosPort final : public PortBackend {
  public:
-  TermiosPort(int fd, TermiosIo io) : fd_(fd), io_(io) {}
+  TermiosPort(int fd, TermiosIo io, DeviceTraces traces = {})
+      : fd_(fd), io_(io), traces_(std::move(traces)) {}
   ~TermiosPort() override {
     ::ioctl(fd_, TIOCNXCL);
     ::flock(fd_, LOCK_UN);
@@ -191,6 +209,14 @@ class TermiosPort final : public PortBackend {
     }
   }
 
+  // A hang-up on the descriptor (an adapter pulled out, the far end of a
+  // pseudo-terminal closed), or the device's node or sysfs entry removed.
+  bool gone() override {
+    pollfd p{fd_, 0, 0};
+    if (io_.poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) return true;
+    return Vanished(traces_.node) || Vanished(traces_.sysfsEntry);
+  }
+
  private:
   // Waits until the device is ready for `events`: kOk, kTimeout, or kGone
   // when it hangs up (an adapter pulled out, the far end of a pty closed).
@@ -212,6 +238,7 @@ class TermiosPort final : public PortBackend {
 
   int fd_;
   TermiosIo io_;
+  DeviceTraces traces_;
   double timeout_ = kDefaultComTime;
   std::vector<std::uint8_t> received_;  // read from the device, not yet taken
   std::size_t next_ = 0;
@@ -274,7 +301,9 @@ std::unique_ptr<PortBackend> OpenPlatformPort(int port, const LineSettings& sett
     return nullptr;
   }
   ::ioctl(fd, TIOCEXCL);
-  auto backend = MakeTermiosPort(fd);
+  std::error_code ec;
+  auto backend = std::make_unique<TermiosPort>(
+      fd, TermiosIo{}, DeviceTraces{fs::canonical(path, ec), CharDeviceEntry(SysfsRoot(), fd)});
   error = Configure(fd, path, settings);
   if (error != kOk) return nullptr;
   RequestLowLatency(fd);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ctl_json.h"
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <span>
 
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 
 namespace {
 

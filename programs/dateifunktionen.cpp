@@ -1,7 +1,7 @@
 #include "programs/dateifunktionen.h"
 
 #include "programs/par_main.h"
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 #include "programs/programmverwaltung.h"
 #include "support/qor_error.h"
 #include "ui/globals.h"

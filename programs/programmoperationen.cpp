@@ -6,10 +6,10 @@
 
 #include "connection/qor_com.h"
 #include "programs/dateifunktionen.h"
-#include "programs/geraetedienste.h"
+#include "programs/core/geraetedienste.h"
 #include "programs/par_main.h"
-#include "programs/programmname.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/programmname.h"
+#include "programs/core/programmtransfer.h"
 #include "programs/programmverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
@@ -58,7 +58,10 @@ TransferUmfang Umfang(int antwort) {
 
 // While all programs travel the panels take no input for seconds: a box on
 // the main panel tells which program is on the line. It opens with the first
-// step of a transfer of several programs and closes with the transfer.
+// step of a transfer of several programs and closes with the transfer. At
+// each step the windows catch up with the screen (the question box that
+// started the transfer disappears, a moved window repaints) and answer the
+// desktop, without any other callback running in between.
 class Fortschrittsanzeige {
  public:
   explicit Fortschrittsanzeige(std::string titel) : titel_(std::move(titel)) {}
@@ -81,6 +84,7 @@ class Fortschrittsanzeige {
         (English() ? " of " : " von ") + std::to_string(f.anzahl);
     if (dialog_ <= 0) dialog_ = CreateProgressDialog(gMainPanel, titel_, text, f.anzahl);
     UpdateProgressDialog(dialog_, text, f.schritt);
+    ProcessDrawEvents();
   }
 
   std::string titel_;

@@ -7,7 +7,7 @@
 
 #include "programs/dateifunktionen.h"
 #include "programs/par_main.h"
-#include "programs/programmname.h"
+#include "programs/core/programmname.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"

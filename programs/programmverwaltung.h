@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "programs/programmtabelle.h"
+#include "programs/core/programmtabelle.h"
 
 extern Programm gProg[PROGRAMM_ANZAHL];
 extern int gProgIndex;

@@ -20,10 +20,13 @@ fi
 # files; new files inherit that through the default entries.
 # Where the file system keeps no access lists, the checkout becomes the
 # user's and the folders above it searchable.
+# Only folders the user cannot pass get an entry: an entry for the user
+# replaces what "others" may do there (in /tmp, writing).
 checkout=$(pwd -P)
-folder=$checkout
-while [ "$folder" != / ]; do
-  folder=$(dirname "$folder")
+folder=
+for part in $(dirname "$checkout" | tr / ' '); do
+  folder=$folder/$part
+  runuser -u "$user" -- test -x "$folder" && continue
   setfacl -m "u:$user:x" "$folder" 2>/dev/null || chmod a+x "$folder"
 done
 if ! setfacl -R -m "u:$user:rwX" -m "d:u:$user:rwX" "$checkout" 2>/dev/null; then

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   acl util-linux passwd
   clang libfuzzer-14-dev
+  ser2net
 )
 
 missing=()

@@ -62,6 +62,8 @@ int GetMenuBarAttribute(int, int, int, std::string*) { return kNo; }
 int RunUserInterface() { return kNo; }
 int QuitUserInterface(int) { return kNo; }
 int SetSystemAttribute(int, int) { return kNo; }
+// No screen to keep up to date.
+int ProcessDrawEvents() { return 0; }
 
 int MessagePopup(const std::string& title, const std::string& message) {
   if (auto responder = ui::CurrentPopupResponder()) {

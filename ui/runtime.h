@@ -156,6 +156,14 @@ int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, std::string*
 int RunUserInterface();
 int QuitUserInterface(int code);
 int SetSystemAttribute(int attribute, int value);
+// Lets the screen catch up while a long operation holds the event loop, at
+// each of its steps: the windows paint and answer the window system (expose,
+// move, the window manager's check that the program is alive), but nothing
+// reaches the program's callbacks, so they never nest. Input waits until the
+// operation has returned; a commit, menu choice or close request that arises
+// meanwhile is delivered after it; a timer tick that falls into it is
+// dropped (the timer ticks again at its interval).
+int ProcessDrawEvents();
 
 // ---- modal popups --------------------------------------------------------
 // All popups go through the installed responder (ui/popup_responder.h): real

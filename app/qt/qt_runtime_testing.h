@@ -6,9 +6,11 @@
 // action, for instance because it is dimmed, or its value because it only
 // displays).
 
+#include <functional>
 #include <string>
 #include <vector>
 
+class QRect;
 class QWidget;
 
 namespace qtui {
@@ -45,6 +47,11 @@ int UserChooseMenuItem(int panel, const std::vector<std::string>& labels);
 // The window's close box: the panel callback gets EVENT_CLOSE.
 int UserClosePanel(int panel);
 
+// Presses the Enter button of the next message box, from the event loop it
+// runs, once it has stood on the screen for a moment (as an operator reads
+// it first); `shown` gets where it stands, in screen coordinates, before.
+void UserAnswerNextMessageBox(std::function<void(const QRect& where)> shown);
+
 bool IsPanelVisible(int panel);
 // The panel's window (menu bar and client area), null for a bad handle.
 QWidget* PanelWidget(int panel);
@@ -56,5 +63,11 @@ QWidget* ControlWidget(int panel, int control);
 bool SavePanelImage(int panel, const std::string& pngPath, bool withMenuBar);
 // Renders one menu of a menu bar (as it drops down) to a PNG file.
 bool SaveMenuImage(int menuBar, int menu, const std::string& pngPath);
+
+// The share of the pixels in `area` (screen coordinates) where the window
+// system shows something other than the panel as it draws itself: near 0
+// when the screen is up to date, near 1 where another window or a stale image
+// covers it (1 also when the area is not inside the panel's window).
+double ScreenDiffersFromPanel(int panel, const QRect& area);
 
 }  // namespace qtui

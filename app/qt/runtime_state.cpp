@@ -12,7 +12,9 @@ namespace {
 class CallbackScope {
  public:
   CallbackScope() { ++State().callbackDepth; }
-  ~CallbackScope() { --State().callbackDepth; }
+  ~CallbackScope() {
+    if (--State().callbackDepth == 0) DeliverHeldBackLater();
+  }
   CallbackScope(const CallbackScope&) = delete;
   CallbackScope& operator=(const CallbackScope&) = delete;
 };
@@ -63,6 +65,11 @@ int DispatchCtrlEvent(int panel, int control, int event, int eventData1, int eve
   int error = 0;
   ControlRecord* record = FindControlRecord(panel, control, &error);
   if (!record) return error;
+  // A tick inside a long operation is dropped: the timer ticks again at its
+  // interval, and status polling never puts a frame into a transfer.
+  if (event == EVENT_TIMER_TICK && State().drawingDepth > 0) return 0;
+  if (HoldBackWhileDrawing([=] { DispatchCtrlEvent(panel, control, event, eventData1, eventData2); }))
+    return 0;
   CtrlCallbackPtr callback = record->callback;
   void* data = record->callbackData;
   int result = 0;
@@ -78,6 +85,9 @@ int DispatchPanelEvent(int panel, int event, int eventData1, int eventData2) {
   PanelRecord* record = FindPanelRecord(panel);
   if (!record) return UIE_BAD_PANEL;
   if (!record->callback) return 0;
+  // A close request during a long operation is answered after it, so that the
+  // quit question never runs inside it.
+  if (HoldBackWhileDrawing([=] { DispatchPanelEvent(panel, event, eventData1, eventData2); })) return 0;
   PanelCallbackPtr callback = record->callback;
   void* data = record->callbackData;
   CallbackScope scope;
@@ -89,6 +99,7 @@ void DispatchMenuEvent(int menuBar, int item) {
   if (!bar) return;
   auto found = bar->entries.find(item);
   if (found == bar->entries.end() || !found->second.callback) return;
+  if (HoldBackWhileDrawing([=] { DispatchMenuEvent(menuBar, item); })) return;
   MenuCallbackPtr callback = found->second.callback;
   void* data = found->second.callbackData;
   const int panel = bar->panel;

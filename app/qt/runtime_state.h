@@ -5,6 +5,7 @@
 // controls); records refer to them.
 
 #include <QRect>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -98,6 +99,12 @@ struct RuntimeState {
   int userEventControl = 0;
 
   int taskbarButtonVisible = 1;
+
+  // ProcessDrawEvents: while it runs no callback is called; what would have
+  // been is kept here and delivered once the operation has returned.
+  int drawingDepth = 0;
+  std::vector<std::function<void()>> heldBack;
+  bool heldBackScheduled = false;
 };
 
 RuntimeState& State();
@@ -111,6 +118,13 @@ MenuBarRecord* FindMenuBarRecord(int menuBar);
 int DispatchCtrlEvent(int panel, int control, int event, int eventData1, int eventData2);
 int DispatchPanelEvent(int panel, int event, int eventData1, int eventData2);
 void DispatchMenuEvent(int menuBar, int item);
+
+// True while ProcessDrawEvents runs: `deliver` is then kept for later
+// instead of running now.
+bool HoldBackWhileDrawing(std::function<void()> deliver);
+// Schedules what was held back for the event loop, which delivers it once no
+// callback runs any more.
+void DeliverHeldBackLater();
 
 // Moves the panel to the end of the activation order.
 void NoteActivated(int panel);

@@ -10,9 +10,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QTimer>
+#include <QWindow>
+#include <memory>
 
 #include "app/qt/control_builder.h"
 #include "app/qt/panel_window.h"
@@ -224,6 +229,21 @@ int UserClosePanel(int panel) {
   return 0;
 }
 
+void UserAnswerNextMessageBox(std::function<void(const QRect& where)> shown) {
+  auto* look = new QTimer(QCoreApplication::instance());
+  auto looks = std::make_shared<int>(0);
+  QObject::connect(look, &QTimer::timeout, [look, looks, shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    // Five looks at a box on screen: the window system has settled by then.
+    if (!box || !box->windowHandle()->isExposed() || ++*looks < 5) return;
+    look->stop();
+    look->deleteLater();
+    if (shown) shown(box->frameGeometry());
+    if (QPushButton* enter = box->defaultButton()) enter->click();
+  });
+  look->start(10);
+}
+
 bool IsPanelVisible(int panel) {
   PanelRecord* record = FindPanelRecord(panel);
   return record && record->window->isVisible();
@@ -259,6 +279,24 @@ bool SaveMenuImage(int menuBar, int menu, const std::string& pngPath) {
   widget->ensurePolished();
   widget->adjustSize();
   return widget->grab().save(QString::fromStdString(pngPath), "PNG");
+}
+
+double ScreenDiffersFromPanel(int panel, const QRect& area) {
+  PanelRecord* record = FindPanelRecord(panel);
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!record || !screen || area.isEmpty()) return 1.0;
+  const QRect local(record->window->mapFromGlobal(area.topLeft()), area.size());
+  if (!record->window->rect().contains(local)) return 1.0;
+  const auto rgb = [](const QPixmap& picture) {
+    return picture.toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage shown = rgb(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()));
+  const QImage drawn = rgb(record->window->grab(local));
+  if (shown.size() != drawn.size()) return 1.0;
+  qint64 differing = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != drawn.pixel(x, y);
+  return static_cast<double>(differing) / (static_cast<double>(shown.width()) * shown.height());
 }
 
 }  // namespace qtui

@@ -14,8 +14,8 @@
 
 #include "device/qorvelt1.h"
 #include "device/velt1com.h"
-#include "programs/geraetedienste.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/geraetedienste.h"
+#include "programs/core/programmtransfer.h"
 #include "tests/programs/pty_geraet_support.h"
 
 namespace {

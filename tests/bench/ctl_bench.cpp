@@ -1,4 +1,5 @@
-// velt1ctl benchmark: read-all and write-all, each a whole velt1ctl run,
+// velt1ctl benchmark: read-all and write-all at address 1, and write-all to
+// every device ('&', which answers nothing), each a whole velt1ctl run,
 // against velt1-sim --pace over a pseudo-terminal. Reports each transfer's
 // elapsed time against its line time: every character of its frames and
 // their answers (counted from a --trace run) at 10 bits, 9600 baud. The
@@ -93,12 +94,13 @@ int main(int argc, char** argv) {
   const double overhead = elapsed - lineTime;
   std::printf("FIFO %d, %d Lauf/Läufe je Übertragung; Programmstart und Öffnen: %.1f ms\n", fifo, runs,
               overhead * 1e3);
-  std::printf("%-10s %7s %8s %13s %13s %11s %16s\n", "Befehl", "Frames", "Zeichen", "Leitungszeit", "verstrichen",
+  std::printf("%-12s %7s %8s %13s %13s %11s %16s\n", "Befehl", "Frames", "Zeichen", "Leitungszeit", "verstrichen",
               "Auslastung", "ohne Start");
-  for (const char* command : {"read-all", "write-all"}) {
-    if (!Measure({"--com", kCom, command, file}, ports.path(), runs, counted, lineTime, elapsed)) return 1;
-    std::printf("%-10s %7ld %8ld %11.3f s %11.3f s %11.4f %16.4f\n", command, counted.frames, counted.characters,
-                lineTime, elapsed, lineTime / elapsed, lineTime / (elapsed - overhead));
+  for (const auto& [address, command] : {std::pair{"1", "read-all"}, {"1", "write-all"}, {"&", "write-all"}}) {
+    const std::vector<std::string> arguments = {"--com", kCom, "--address", address, command, file};
+    if (!Measure(arguments, ports.path(), runs, counted, lineTime, elapsed)) return 1;
+    std::printf("%-10s %s %7ld %8ld %11.3f s %11.3f s %11.4f %16.4f\n", command, address, counted.frames,
+                counted.characters, lineTime, elapsed, lineTime / elapsed, lineTime / (elapsed - overhead));
   }
   std::printf("Ziel: Auslastung >= 0.98\n");
   return 0;

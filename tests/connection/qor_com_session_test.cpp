@@ -137,6 +137,12 @@ TEST_F(QorComSession, RefillClosesAPortThatHasGone) {
   ASSERT_EQ(QorCom_Open(kSimPort), 0);
   EXPECT_TRUE(listed());
 
+  // The open port stays listed while its device is there, whether the system lists it or not.
+  rs232::DetachChannel(kSimPort);
+  EXPECT_EQ(qtui::UserClick(gComPanel, COMPANEL_COMPORT), 0);
+  EXPECT_EQ(QorCom_ComPortGet(), kSimPort);
+  EXPECT_TRUE(listed());
+
   // The adapter is pulled: the next access fails at once, and a click on the
   // ring (which refills the list before it opens) ends the session.
   channel->drop();

@@ -15,6 +15,7 @@
 #include "device/open_failure.h"
 #include "device/serial_channel.h"
 #include "device/serial_port.h"
+#include "device/tty_sysfs_posix.h"
 
 namespace rs232 {
 namespace {
@@ -41,10 +42,12 @@ class PortsFolderTest : public ::testing::Test {
     const char* old = std::getenv("VELT1_PORTS");
     saved = old ? std::optional<std::string>(old) : std::nullopt;
     ::setenv("VELT1_PORTS", (root / "ports").c_str(), 1);
+    ::setenv("VELT1_SYSFS", root.c_str(), 1);  // a sysfs that knows no serial port
   }
   void TearDown() override {
     if (saved) ::setenv("VELT1_PORTS", saved->c_str(), 1);
     else ::unsetenv("VELT1_PORTS");
+    ::unsetenv("VELT1_SYSFS");
     fs::remove_all(root);
   }
   static std::vector<std::string> Listed() {
@@ -101,6 +104,7 @@ TEST_F(PortsFolderTest, ListHoldsLinksThatResolveAndAttachedChannels) {
   EXPECT_FALSE(Has(names, "COM300"));
   EXPECT_FALSE(Has(names, "COM07"));
   EXPECT_EQ(std::count(names.begin(), names.end(), "COM8"), 0);  // COM08 is no name of COM 8
+  EXPECT_EQ(names.size(), 3u);  // and no default device
   EXPECT_FALSE(Has(Listed(), "COM200"));
 }
 
@@ -126,7 +130,12 @@ TEST_F(PortsFolderTest, OpeningWhatIsNotASerialDevice) {
     int expected;
     std::string text;  // what the operator is told, with the device behind the link
   };
+  // Files that name network ports: refused at the address, and no address.
+  std::ofstream(root / "ports" / "COM41") << "  rfc2217://127.0.0.1:1\n";
+  std::ofstream(root / "ports" / "COM42") << "tcp://bench7\n";
   const Case cases[] = {
+      {41, kNotFound, "COM 41 (rfc2217://127.0.0.1:1): kein Gerät vorhanden."},
+      {42, kNotFound, "COM 42 (tcp://bench7): kein Gerät vorhanden."},
       {7, kNotFound,  // a plain file behind the link
        "COM 7 (" + fs::canonical(root / "device7").string() + "): kein Gerät vorhanden."},
       {34, kNotFound, "COM 34 (" + (root / "missing").string() + "): kein Gerät vorhanden."},
@@ -146,6 +155,27 @@ TEST_F(PortsFolderTest, OpeningWhatIsNotASerialDevice) {
   EXPECT_EQ(DeviceBehindPort(7), "");
   CloseCom(7);
   DetachChannel(7);
+}
+
+// Default devices are listed from sysfs and the device folder, never opened. A row: the terminal,
+// its node's mode (-1: none), sysfs names a device behind it, the serial core's type (null: none).
+TEST(DefaultDevices, ListedFromSysfsWithoutOpening) {
+  const struct { const char* name; int nodeMode; bool device; const char* type; bool listed; } cases[] = {
+      {"ttyS0", 0660, true, "4", true},       {"ttyS1", 0660, true, "0", false},  // a slot without a UART
+      {"ttyS2", 0660, false, "4", false},     {"ttyS3", 0000, true, "4", true},   // not ours to open
+      {"ttyUSB0", 0660, true, nullptr, true}, {"ttyUSB1", -1, true, nullptr, false},
+  };
+  const fs::path root = fs::temp_directory_path() / ("velt1-sysfs-" + std::to_string(::getpid()));
+  fs::create_directories(root / "dev");
+  for (const auto& c : cases) {
+    const fs::path tty = root / "sys" / "class" / "tty" / c.name;
+    fs::create_directories(c.device ? tty / "device" : tty);
+    if (c.type != nullptr) std::ofstream(tty / "type") << c.type;
+    if (c.nodeMode >= 0) std::ofstream(root / "dev" / c.name).put('x');
+    if (c.nodeMode >= 0) fs::permissions(root / "dev" / c.name, static_cast<fs::perms>(c.nodeMode));
+    EXPECT_EQ(SerialTtyPresent(root / "sys", root / "dev", c.name), c.listed) << c.name;
+  }
+  fs::remove_all(root);
 }
 
 TEST(PortsFolderDefault, ConfigurationFolderOfTheUser) {

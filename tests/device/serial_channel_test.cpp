@@ -243,12 +243,16 @@ TEST_F(PortLayer, WriteReachesThePeerAndItsAnswerIsRead) {
 }
 
 TEST_F(PortLayer, DrainOfAStuckQueueTimesOutAfterFrameTimePlusTimeout) {
-  ASSERT_EQ(SetComTime(kPort, 1.5), kOk);
-  channel->faults.outQueueStuckAt = 5;
-  EXPECT_EQ(WaitOutQEmpty(kPort, 37), kTimeout);
-  const double bound = 37 * 0.001042 + 1.5;
-  EXPECT_GE(channel->now(), bound);
-  EXPECT_LT(channel->now(), bound + 0.002);
+  for (const auto& [settings, seconds] : {std::pair{LineSettings{}, 10 / 9600.0},
+                                          std::pair{LineSettings{1200, Parity::Even, 7, 2, 512, 512}, 11 / 1200.0}}) {
+    ASSERT_EQ(OpenComConfig(kPort, settings), kOk);
+    ASSERT_EQ(SetComTime(kPort, 1.5), kOk);
+    channel->faults.outQueueStuckAt = 5;
+    const double bound = channel->now() + 37 * seconds + 1.5;
+    EXPECT_EQ(WaitOutQEmpty(kPort, 37), kTimeout);
+    EXPECT_GE(channel->now(), bound);
+    EXPECT_LT(channel->now(), bound + 0.002);
+  }
 }
 
 TEST_F(PortLayer, DrainEndsAtOnceWhenTheQueueCannotBeRead) {

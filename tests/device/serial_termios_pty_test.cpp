@@ -20,6 +20,7 @@
 #include "device/serial_port.h"
 #include "device/termios_port_posix.h"
 #include "pty_support.h"
+#include "ser2net_support.h"
 
 namespace rs232 {
 namespace {
@@ -78,6 +79,7 @@ TEST_F(TermiosPty, UnpluggedDeviceFailsPromptlyInsteadOfWaiting) {
   const int result = ComRdByte(kPort);
   const double elapsed = SecondsSince(start);
   unplug.join();
+  EXPECT_TRUE(PortGone(kPort));
   EXPECT_EQ(result, kGone);
   EXPECT_GT(elapsed, 0.1);  // it did wait for the line until the hang-up
   EXPECT_LT(elapsed, 3.0);
@@ -136,6 +138,99 @@ TEST_F(TermiosPty, LowLatencyRequestSetsTheAdapterTimerAndIsHarmlessElsewhere) {
   ::close(fd);
   fs::remove_all(root);
 }
+
+TEST(TermiosGone, SysfsEntryRemoved) {  // as when a USB adapter is unplugged
+  const auto sysfs = std::filesystem::temp_directory_path() / ("velt1-sysfs-" + std::to_string(::getpid()));
+  velt1test::PtyPort pty(kPort);
+  struct stat st {};
+  ASSERT_EQ(::stat(pty.slavePath().c_str(), &st), 0);
+  const std::string device = std::to_string(major(st.st_rdev)) + ":" + std::to_string(minor(st.st_rdev));
+  std::filesystem::create_directories(sysfs / "dev" / "char" / device);
+  ::setenv("VELT1_SYSFS", sysfs.c_str(), 1);
+  ASSERT_EQ(OpenComConfig(kPort, LineSettings{}), kOk);
+  ::unsetenv("VELT1_SYSFS");
+  EXPECT_FALSE(PortGone(kPort));
+  std::filesystem::remove_all(sysfs);
+  EXPECT_TRUE(PortGone(kPort));
+  CloseCom(kPort);
+}
+
+// The same line behind ser2net, named COM 201 by a file in the ports folder:
+// the port layer sets it up over RFC 2217 or finds it set for raw TCP.
+struct ServerCase {
+  velt1test::Ser2net::Mode mode;
+  int secondOpen;  // raw TCP cannot tell that the server turns a second client away
+};
+
+class NetworkPty : public ::testing::TestWithParam<ServerCase> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(server.listening());
+    velt1test::NameNetworkPort(kPort, server.address());
+    ASSERT_EQ(OpenComConfig(kPort, LineSettings{}), kOk);
+    ASSERT_EQ(SetComTime(kPort, 1.5), kOk);
+    // ser2net opens the device when the client connects; a byte that has
+    // crossed shows that it holds the line, set up (no echo).
+    ASSERT_EQ(ComWrt(kPort, "\r", 1), 1);
+    ASSERT_EQ(pty.readMaster(1, 2.0), "\r");
+  }
+  void TearDown() override { CloseCom(kPort); }
+  velt1test::PtyPort pty{kPort + 10};
+  velt1test::Ser2net server{pty.slavePath(), GetParam().mode};
+};
+
+TEST_P(NetworkPty, BytesCrossUnchangedAndTheLineRunsAt9600Baud) {
+  const std::string frame = "#1\xFFIDR\r";  // 0xFF is the Telnet escape
+  EXPECT_EQ(ComWrt(kPort, frame.data(), static_cast<int>(frame.size())), 7);
+  EXPECT_EQ(WaitOutQEmpty(kPort, 7), 0);
+  EXPECT_EQ(pty.readMaster(7, 2.0), frame);
+  ASSERT_TRUE(pty.writeMaster("\x86#1\xC1\xFF\r"));
+  for (int expected : std::initializer_list<int>{0x06, '#', '1', 'A', 0x7F, '\r'}) EXPECT_EQ(ComRdByte(kPort), expected);
+  termios tio{};
+  ASSERT_EQ(::tcgetattr(pty.master(), &tio), 0);
+  EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
+}
+
+TEST_P(NetworkPty, FlushDiscardsALateReplyAndTheNextAnswerGetsThrough) {
+  ASSERT_TRUE(pty.writeMaster("late reply\r"));
+  EXPECT_EQ(ComRdByte(kPort), 'l');  // the rest has come with it
+  EXPECT_EQ(FlushInQ(kPort), kOk);
+  EXPECT_EQ(FlushOutQ(kPort), kOk);
+  EXPECT_EQ(ComWrt(kPort, "#1DF1\r", 6), 6);
+  EXPECT_EQ(pty.readMaster(6, 2.0), "#1DF1\r");
+  ASSERT_TRUE(pty.writeMaster("\x06"));
+  EXPECT_EQ(ComRdByte(kPort), 0x06);
+  ASSERT_EQ(SetComTime(kPort, 0.2), kOk);
+  EXPECT_EQ(ComRdByte(kPort), kTimeout);
+}
+
+TEST_P(NetworkPty, ServerThatGoesAwayFailsPromptlyInsteadOfWaiting) {
+  ASSERT_EQ(SetComTime(kPort, 10.0), kOk);
+  std::thread unplug([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    server.stop();
+  });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ComRdByte(kPort), kGone);
+  EXPECT_LT(SecondsSince(start), 3.0);
+  unplug.join();
+  EXPECT_EQ(FlushInQ(kPort), kGone);
+  EXPECT_EQ(ComWrt(kPort, "#1DF1\r", 6), kGone);
+  EXPECT_EQ(WaitOutQEmpty(kPort, 6), kGone);
+}
+
+TEST_P(NetworkPty, SecondClientIsTurnedAway) {
+  velt1test::NameNetworkPort(kPort + 1, server.address());
+  EXPECT_EQ(OpenComConfig(kPort + 1, LineSettings{}), GetParam().secondOpen);
+  CloseCom(kPort + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ser2net, NetworkPty,
+                         ::testing::Values(ServerCase{velt1test::Ser2net::Mode::Rfc2217, kBusy},
+                                           ServerCase{velt1test::Ser2net::Mode::Raw, kOk}),
+                         [](const auto& row) {
+                           return row.param.mode == velt1test::Ser2net::Mode::Raw ? "Raw" : "Rfc2217";
+                         });
 
 // A device whose reply and hang-up arrive in the same wake-up: poll()
 // reports POLLIN with POLLHUP once, then the hang-up alone.

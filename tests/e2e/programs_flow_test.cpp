@@ -8,8 +8,10 @@
 
 #include <stdlib.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -28,9 +30,9 @@
 #include "device/serial_channel.h"
 #include "programs/dateifunktionen.h"
 #include "programs/par_main.h"
-#include "programs/parameterdatei_hook.h"
-#include "programs/geraetedienste.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/parameterdatei_hook.h"
+#include "programs/core/geraetedienste.h"
+#include "programs/core/programmtransfer.h"
 #include "programs/programmverwaltung.h"
 #include "tests/connection/connection_fixture_support.h"
 #include "tests/programs/programm_text_support.h"
@@ -336,6 +338,9 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
   std::vector<std::vector<int>> progress;
   ASSERT_EQ(RunThenQuit([&] {
               Select(7);
+              // Status polling on, with a tick due at every step of the transfer.
+              qtui::UserCommit(gStatusPanel, STATUSPNL_DAXSTATUSABFRAGE);
+              SetCtrlAttribute(gStatusPanel, STATUSPNL_STATUSTIMER, ATTR_INTERVAL, 0.001);
               peer->onFrame = [&] {
                 QWidget* panel = qtui::PanelWidget(gMainPanel);
                 auto* bar = panel->findChild<QProgressBar*>("FORTSCHRITTSBALKEN");
@@ -344,6 +349,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
                   return panel->findChild<QLabel*>(name)->text().toStdString();
                 };
                 const int step = bar->value();
+                if (progress.empty() || progress.back()[0] != step) QThread::msleep(2);
                 EXPECT_EQ(label("FORTSCHRITTSTITEL"), "Programme vom Gerät lesen");
                 EXPECT_EQ(label("FORTSCHRITTSTEXT"),
                           "Programm " + (step == 1 ? std::string("A") : std::to_string(step - 1)) +
@@ -356,8 +362,9 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
               peer->onFrame = nullptr;
               // The panel sends exactly the transfer unit's frames, which
-              // velt1ctl read-all sends too (tests/tools).
+              // velt1ctl read-all sends too (tests/tools), and no status poll.
               const std::string panelFrames(channel->written().begin(), channel->written().end());
+              qtui::UserCommit(gStatusPanel, STATUSPNL_DAXSTATUSABFRAGE);
               channel->clearWritten();
               Geraetedienste dienste;
               std::array<Programm, PROGRAMM_ANZAHL> tabelle{};
@@ -417,9 +424,16 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               EXPECT_EQ(popups().last()->file.defaultDirectory, directory.path().string() + "/");
 
               // Write all: programs 1..16, then entry 0 as working parameters.
+              // A close request during it asks its question after it.
               for (int n = 1; n <= 16; ++n) device().program(n) = Programm{};
+              Edit(MAINPANEL_PAR_TOLERANZPHASE, 34);
+              QTimer::singleShot(0, [] { qtui::UserClosePanel(gMainPanel); });
               popups().answerGeneric(2);
+              popups().answerGeneric(3);
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGSCHREIBEN);
+              EXPECT_EQ(popups().last()->title, "Programme zum Gerät schreiben");
+              QApplication::processEvents();
+              EXPECT_EQ(popups().last()->title, "Datei speichern");
               EXPECT_EQ(programs_test::Text(device().program(7)), programs_test::Text(gProg[7]));
               EXPECT_EQ(device().program(7).anzahlzaehne, 99);
               EXPECT_EQ(programs_test::Text(device().working()), programs_test::Text(gProg[0]));
@@ -429,6 +443,33 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
   EXPECT_EQ(progress.front(), (std::vector<int>{1, 17}));
   EXPECT_EQ(progress.back(), (std::vector<int>{17, 17}));
   EXPECT_EQ(popups().unscriptedCount(), 1) << "only the cancelled 'Speichern unter...'";
+}
+
+// Under Xvfb (a ctest of its own): the question answered on the screen is
+// gone from it during the transfer's steps; the panel shows where it stood.
+TEST_F(ProgramsFlow, QuestionGoneFromTheRealScreenDuringTransfer) {
+  QRect box;
+  std::vector<double> differs;  // screen against panel where the box stood
+  ASSERT_EQ(RunThenQuit([&] {
+              auto previous = ui::SetPopupResponder(std::make_shared<qtui::QtPopupResponder>());
+              qtui::UserAnswerNextMessageBox([&](const QRect& where) {
+                box = where;
+                differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
+              });
+              peer->onFrame = [&] {
+                auto* bar = qtui::PanelWidget(gMainPanel)->findChild<QProgressBar*>();
+                if (bar == nullptr || bar->value() < static_cast<int>(differs.size())) return;
+                differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
+                // A line slower than the simulator leaves the window system time.
+                if (differs.back() > 0.01) QThread::msleep(50);
+              };
+              qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
+              ui::SetPopupResponder(previous);
+            }),
+            0);
+  ASSERT_EQ(differs.size(), 18u);
+  EXPECT_GT(differs.front(), 0.3) << "the question was on screen";
+  EXPECT_LT(differs.back(), 0.01) << "the panel shows where it stood";
 }
 
 TEST_F(ProgramsFlow, FailedReadRefreshesLabelsAndKeepsTheEdits) {

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "programs/programmtransfer.h"
+#include "programs/core/programmtransfer.h"
 #include "sim/bus.h"
 
 namespace programs_test {

@@ -16,7 +16,7 @@
 #include <string>
 #include <thread>
 
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 #include "tests/support/test_files_support.h"
 
 namespace {

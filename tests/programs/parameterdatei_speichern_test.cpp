@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "programs/parameterdatei.h"
-#include "programs/parameterdatei_hook.h"
+#include "programs/core/parameterdatei.h"
+#include "programs/core/parameterdatei_hook.h"
 #include "support/file_replace.h"
 #include "tests/programs/kindprozess_support.h"
 #include "tests/support/test_files_support.h"

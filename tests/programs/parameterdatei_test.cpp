@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 #include "support/qor_error.h"
 #include "tests/programs/programm_text_support.h"
 #include "tests/support/test_files_support.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "programs/programmtabelle.h"
+#include "programs/core/programmtabelle.h"
 
 namespace programs_test {
 

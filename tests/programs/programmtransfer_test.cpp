@@ -11,7 +11,7 @@
 
 #include "device/qorvelt1.h"
 #include "device/serial_channel.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
 #include "tests/programs/driver_dienste_support.h"

@@ -7,7 +7,12 @@
 
 namespace programs_test {
 
-PtyGeraet::PtyGeraet(int port, int auflegenBeiRahmen) : pty_(port), auflegenBeiRahmen_(auflegenBeiRahmen) {
+PtyGeraet::PtyGeraet(int port, int auflegenBeiRahmen, std::optional<velt1test::Ser2net::Mode> server)
+    : pty_(port), auflegenBeiRahmen_(auflegenBeiRahmen) {
+  if (server) {
+    server_ = std::make_unique<velt1test::Ser2net>(pty_.slavePath(), *server);
+    velt1test::NameNetworkPort(port, server_->address());
+  }
   bus_.addVelt1('1');
   dienst_ = std::thread([this] { Bedienen(); });
 }
@@ -30,7 +35,8 @@ void PtyGeraet::Bedienen() {
       if (bytes[i] == '\r' && rahmen++ == auflegenBeiRahmen_) {
         std::this_thread::sleep_for(kBedenkzeit);
         aufgelegt_ = Uhr::now();
-        pty_.closeMaster();
+        if (server_) server_->stop();
+        else pty_.closeMaster();
         return;
       }
       for (const sim::Emission& e : bus_.receive(reinterpret_cast<const std::uint8_t*>(&bytes[i]), 1)) antwort += e.bytes;

@@ -4,13 +4,18 @@
 // in the middle of a transfer, as a USB adapter pulled out would: when frame
 // number `auflegenBeiRahmen` (counted from 0) has arrived, it leaves it
 // unanswered and closes the master end while the host waits for the answer.
+// With a `server`, the COM port is ser2net in front of the pseudo-terminal,
+// and hanging up stops ser2net: a device server that goes away.
 
 #include <atomic>
 #include <chrono>
+#include <memory>
+#include <optional>
 #include <thread>
 
 #include "sim/bus.h"
 #include "tests/device/pty_support.h"
+#include "tests/device/ser2net_support.h"
 
 namespace programs_test {
 
@@ -18,7 +23,8 @@ class PtyGeraet {
  public:
   using Uhr = std::chrono::steady_clock;
 
-  explicit PtyGeraet(int port, int auflegenBeiRahmen = -1);
+  explicit PtyGeraet(int port, int auflegenBeiRahmen = -1,
+                     std::optional<velt1test::Ser2net::Mode> server = std::nullopt);
   ~PtyGeraet();
   PtyGeraet(const PtyGeraet&) = delete;
   PtyGeraet& operator=(const PtyGeraet&) = delete;
@@ -34,6 +40,7 @@ class PtyGeraet {
   static constexpr std::chrono::milliseconds kBedenkzeit{100};
 
   velt1test::PtyPort pty_;
+  std::unique_ptr<velt1test::Ser2net> server_;
   sim::Bus bus_;
   int auflegenBeiRahmen_;
   std::atomic<bool> ende_{false};

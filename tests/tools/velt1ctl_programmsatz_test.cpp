@@ -25,15 +25,17 @@
 #include "device/serial_channel.h"
 #include "device/velt1com.h"
 #include "process_support.h"
-#include "programs/geraetedienste.h"
-#include "programs/parameterdatei.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/geraetedienste.h"
+#include "programs/core/parameterdatei.h"
+#include "programs/core/programmtransfer.h"
+#include "tests/device/ser2net_support.h"
 #include "sim/sim_channel_peer.h"
 #include "support/ini_store.h"
 
 namespace {
 
 using Bytes = std::string;
+using velt1test::Ser2net;
 
 Bytes ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -127,6 +129,13 @@ TEST_F(ProgramSets, ReadAllAndWriteAllCopyASetToAnotherDevice) {
   ok({"--com", "21", "write-program", "4", path("four.vlt")});
   ok({"--com", "21", "read-all", path("after.vlt")});
   EXPECT_EQ(ReadFile(path("after.vlt")), FileBytes(changed));
+  // To every device at once: nobody answers '&', each frame must leave before the next flush.
+  auto both = start("22", {"--velt1", "1,2", "--pace"});
+  ok({"--com", "22", "--address", "&", "write-all", path("distinct.vlt")});
+  for (const char* address : {"1", "2"}) {
+    ok({"--com", "22", "--address", address, "read-all", path("back.vlt")});
+    EXPECT_EQ(ReadFile(path("back.vlt")), FileBytes(DistinctSet())) << address;
+  }
 }
 
 // A new file gets the defaults around the entry read.
@@ -181,8 +190,17 @@ TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
     return Bytes(channel->written().begin(), channel->written().end());
   };
   auto sim = start("20");
+  // Each transfer also through ser2net in front of the simulator's line:
+  // reading over RFC 2217, writing over raw TCP.
+  const std::string line = sim->firstLine().substr(0, sim->firstLine().find(' '));
+  const auto overServer = [&](Ser2net::Mode mode, const char* command, const std::string& file) {
+    Ser2net server(line, mode);
+    return ctl({"--device", server.address(), "--trace", command, file});
+  };
   const ToolRun read = ctl({"--com", "20", "--trace", "read-all", path("read.vlt")});
+  const ToolRun netRead = overServer(Ser2net::Mode::Rfc2217, "read-all", path("net.vlt"));
   const ToolRun write = ctl({"--com", "20", "--trace", "write-all", path("distinct.vlt")});
+  const ToolRun netWrite = overServer(Ser2net::Mode::Raw, "write-all", path("distinct.vlt"));
   EXPECT_EQ(read.exitCode, 0);
   EXPECT_EQ(write.exitCode, 0);
   const Bytes readFrames = SentBytes(read.err);
@@ -191,6 +209,14 @@ TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
   EXPECT_EQ(std::count(writeFrames.begin(), writeFrames.end(), '\r'), 254);
   EXPECT_EQ(readFrames, unitFrames(true));
   EXPECT_EQ(writeFrames, unitFrames(false));
+
+  EXPECT_EQ(netRead.exitCode + netWrite.exitCode, 0) << netRead.err << netWrite.err;
+  EXPECT_EQ(SentBytes(netRead.err), readFrames);
+  EXPECT_EQ(SentBytes(netWrite.err), writeFrames);
+  EXPECT_EQ(ReadFile(path("net.vlt")), ReadFile(path("read.vlt")));
+  std::string err;
+  sim->terminate(&err);
+  EXPECT_EQ(err, "velt1-sim: 1072 Frames empfangen\n");  // two reads and two writes arrived whole
 }
 
 TEST_F(ProgramSets, ConvertKeepsEveryByteAndNamesLatin1Characters) {

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "process_support.h"
@@ -254,7 +255,9 @@ TEST_F(CtlAgainstSim, OpensADevicePathAndListsThePorts) {
   const ToolRun byPath = RunTool(VELT1CTL_PATH, {"--device", path, "get", "programmname"}, "/nonexistent");
   EXPECT_EQ(byPath.exitCode, 0) << byPath.err;
   EXPECT_EQ(byPath.out, "Arbeitsparameter\n");
-  EXPECT_NE(ok({"ports"}).find("COM20  " + ports.path() + "/COM20\n"), std::string::npos);
+  std::ofstream(ports.path() + "/COM41") << "rfc2217://bench7:2217\n";
+  EXPECT_NE(ok({"ports"}).find("COM20  " + ports.path() + "/COM20\nCOM41  rfc2217://bench7:2217\n"),
+            std::string::npos);
 }
 
 TEST_F(CtlAgainstSim, UsageErrorsExitWithTwo) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows build run under Wine: the core's test programs, then a
 # velt1ctl.exe session on COM7, which Wine maps to a pseudo-terminal served by
-# the Linux velt1-sim. Everything lives in a throw-away folder in the build
-# folder (the Wine prefix too) and is removed at the end. With ZIP, the
+# the Linux velt1-sim, and on the same line behind ser2net over the network.
+# Everything lives in a throw-away folder in the build folder (the Wine
+# prefix too) and is removed at the end. With ZIP, the
 # session runs the velt1ctl.exe that the Windows zip ships.
 #   tests/windows/run.sh [MINGW_BUILD [LINUX_BUILD [ZIP]]]   (default build-mingw build)
 set -euo pipefail
@@ -26,8 +27,10 @@ done
 
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 sim_pid=
+ser2net_pid=
 cleanup() {
   [ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null || true
+  [ -z "$ser2net_pid" ] || kill "$ser2net_pid" 2>/dev/null || true
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   /usr/lib/wine/wineserver -w 2>/dev/null || true
   rm -rf "$work"
@@ -153,6 +156,39 @@ unset VELT1_TERMIOS_LOG
 "$wine_run" "$exe" ports >"$work/out" 2>"$work/err"
 tr -d '\r' <"$work/out" | grep -qxF 'COM7  \\.\COM7' && [ ! -s "$work/err" ]
 expect ports $? "COM7 not listed: $(cat -A "$work/out" "$work/err")"
+
+# The same line behind ser2net on this machine: velt1ctl.exe reaches it over
+# Winsock, by address and as COM 41 named by a file in the ports folder.
+net_port=$((30000 + RANDOM % 20000))
+cat >"$work/ser2net.yaml" <<EOF
+connection: &rfc2217
+  accepter: telnet(rfc2217),tcp(nodelay),127.0.0.1,$net_port
+  connector: serialdev,$pty,19200n81,local
+  options:
+    chardelay: false
+connection: &raw
+  accepter: tcp(nodelay),127.0.0.1,$((net_port + 1))
+  connector: serialdev,$pty,9600o71,local
+  options:
+    chardelay: false
+EOF
+/usr/sbin/ser2net -n -u -c "$work/ser2net.yaml" -P "$work/ser2net.pid" >/dev/null 2>&1 &
+ser2net_pid=$!
+listening=":$(printf '%04X' "$net_port") 00000000:0000 0A"
+for _ in $(seq 50); do grep -q "$listening" /proc/net/tcp && break; sleep 0.1; done
+mkdir -p "$work/ports"
+echo "rfc2217://127.0.0.1:$net_port" >"$work/ports/COM41"
+check "--device rfc2217://" 0 "QOR-VELT1-V1.07" "" --device "rfc2217://127.0.0.1:$net_port" id
+export VELT1_PORTS="Z:${work//\//\\}\\ports"
+check "COM 41 over RFC 2217" 0 "60" "" --com 41 get anzahlzaehne
+unset VELT1_PORTS
+sleep 0.5  # ser2net lets the device go a moment after the connection ends
+check "--device tcp://" 0 "Arbeitsparameter" "" --device "tcp://127.0.0.1:$((net_port + 1))" get programmname
+kill "$ser2net_pid"
+wait "$ser2net_pid"
+ser2net_pid=
+check "server gone" 1 "" "Fehler #100003: Fehler beim öffnen der seriellen Schnittstelle
+COM 1 (rfc2217://127.0.0.1:$net_port): kein Gerät vorhanden." --device "rfc2217://127.0.0.1:$net_port" id
 
 echo "windows: $label on COM7 (Wine, velt1-sim on $pty)"
 echo "$passed passed, $failed failed"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 #include "support/qor_error.h"
 #include "ui/globals.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <system_error>
 
-#include "programs/parameterdatei.h"
-#include "programs/parameterdatei_hook.h"
+#include "programs/core/parameterdatei.h"
+#include "programs/core/parameterdatei_hook.h"
 #include "support/file_replace.h"
 #include "support/save_file.h"
 

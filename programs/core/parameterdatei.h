@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <span>
 
-#include "programs/programmtabelle.h"
+#include "programs/core/programmtabelle.h"
 
 constexpr std::size_t PARAMETERDATEI_GROESSE = 2352;
 constexpr int PARAMETERDATEI_VERSION = 2;

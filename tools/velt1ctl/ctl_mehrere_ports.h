@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "ctl_commands.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/programmtransfer.h"
 
 // Exit status of diff when the sets differ; a failure (1) counts as worse.
 constexpr int CTL_EXIT_VERSCHIEDEN = 3;

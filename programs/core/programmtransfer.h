@@ -11,7 +11,7 @@
 #include <array>
 #include <functional>
 
-#include "programs/programmtabelle.h"
+#include "programs/core/programmtabelle.h"
 
 // The four device services; each returns 0 or an error code.
 class ProgrammDienste {

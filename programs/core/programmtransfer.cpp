@@ -1,7 +1,7 @@
 // Program transfers between the table and the device, built from the four
 // device services.
 
-#include "programs/programmtransfer.h"
+#include "programs/core/programmtransfer.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "programs/programmname.h"
+#include "programs/core/programmname.h"
 
 #include <cstring>
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "programs/programmname.h"
-#include "programs/programmtabelle.h"
+#include "programs/core/programmname.h"
+#include "programs/core/programmtabelle.h"
 
 using Programmsatz = std::array<Programm, PROGRAMM_ANZAHL>;
 

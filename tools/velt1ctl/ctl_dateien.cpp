@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "ctl_json.h"
-#include "programs/parameterdatei.h"
+#include "programs/core/parameterdatei.h"
 #include "support/file_replace.h"
 #include "support/save_file.h"
 

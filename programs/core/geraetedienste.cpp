@@ -1,4 +1,4 @@
-#include "programs/geraetedienste.h"
+#include "programs/core/geraetedienste.h"
 
 #include "device/velt1com.h"
 

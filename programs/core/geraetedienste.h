@@ -4,7 +4,7 @@
 // the session's port and address, lights the "Com" LEDs and shows every
 // result on the error display like any other device access.
 
-#include "programs/programmtransfer.h"
+#include "programs/core/programmtransfer.h"
 
 class Geraetedienste final : public ProgrammDienste {
  public:

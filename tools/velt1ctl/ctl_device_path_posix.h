@@ -1,6 +1,8 @@
 #pragma once
 // velt1ctl --device PATH: the driver opens ports by number only, so the paths
-// get a private ports folder with links COM1, COM2, ... in the order given.
+// get a private ports folder with links COM1, COM2, ... in the order given; a
+// network address (rfc2217://HOST:PORT, tcp://HOST:PORT) is attached to the
+// next number of this process instead.
 
 #include <string>
 
@@ -10,8 +12,8 @@ class PrivatePort {
   PrivatePort(const PrivatePort&) = delete;
   PrivatePort& operator=(const PrivatePort&) = delete;
   ~PrivatePort();
-  // Adds the link (the first call creates the folder and points VELT1_PORTS
-  // at it); the port number or 0.
+  // Adds the link or attaches the address (the first link creates the folder
+  // and points VELT1_PORTS at it); the port number or 0.
   int create(const std::string& devicePath, std::string& error);
 
  private:

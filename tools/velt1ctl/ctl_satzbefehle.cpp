@@ -9,7 +9,7 @@
 #include "ctl_fortschritt.h"
 #include "ctl_json.h"
 #include "device/velt1com.h"
-#include "programs/geraetedienste.h"
+#include "programs/core/geraetedienste.h"
 
 namespace {
 

@@ -5,9 +5,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "device/net_address.h"
+#include "device/port_map.h"
+
 namespace fs = std::filesystem;
 
 int PrivatePort::create(const std::string& devicePath, std::string& error) {
+  if (rs232::IsNetworkAddress(devicePath)) {
+    rs232::AttachNetworkAddress(++ports_, devicePath);
+    return ports_;
+  }
   std::error_code ec;
   const fs::path device = fs::absolute(devicePath, ec);
   if (folder_.empty()) {

@@ -11,7 +11,7 @@
 
 #include "ctl_commands.h"
 #include "ctl_programmsatz.h"
-#include "programs/programmtransfer.h"
+#include "programs/core/programmtransfer.h"
 
 // The main panel's transfers on the port of `context`: "alle" or "aktuelles"
 // with the entry selected. Progress goes to `melden`.

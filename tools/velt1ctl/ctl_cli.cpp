@@ -73,15 +73,18 @@ void AddJson(CLI::App* command, CtlInvocation& invocation, const std::string& wh
 
 void AddOptions(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
   auto* com = app.add_option("--com", given.com,
-                             "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS); "
-                             "mehrere (20,21 oder\n20-39) für id, read-all, write-all und diff,\nalle zugleich\n"
+                             "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS; "
+                             "eine Datei COMN darin mit\nrfc2217://HOST:PORT oder tcp://HOST:PORT macht\n"
+                             "COM N zur Leitung eines Geräteservers im Netz);\nmehrere (20,21 oder 20-39) für id, "
+                             "read-all,\nwrite-all und diff, alle zugleich\n"
                              "Beispiel: velt1ctl --com 20 id")
                   ->option_text("N,M-K (1..256)")
                   ->check(cli::NumberList(1, 256));
   app.add_option("--device", given.devices,
-                 "Gerätedatei direkt statt --com; mehrmals\ngenannt wie mehrere Schnittstellen\n"
+                 "Gerätedatei oder Netzadresse direkt statt --com\n(rfc2217://HOST:PORT, tcp://HOST:PORT); "
+                 "mehrmals\ngenannt wie mehrere Schnittstellen\n"
                  "Beispiel: velt1ctl --device /dev/ttyUSB0 id")
-      ->option_text("PFAD")
+      ->option_text("PFAD|ADRESSE")
       ->allow_extra_args(false)
       ->excludes(com);
   app.add_option("--address", given.address,

@@ -1,0 +1,134 @@
+// The network connection on POSIX: a non-blocking TCP socket, every wait a
+// poll() against the deadline.
+
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+
+#include "device/net_socket.h"
+#include "device/serial_port.h"
+
+namespace rs232 {
+namespace {
+
+// Milliseconds left, rounded up so that poll() never wakes a little early.
+int RemainingMs(double deadline) {
+  const double left = deadline - NetSeconds();
+  if (left <= 0.0) return 0;
+  const double ms = std::ceil(left * 1000.0);
+  return ms >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
+}
+
+// kOk when the socket is ready for `events`, else kTimeout or an error kind.
+int WaitFor(int fd, short events, double deadline) {
+  for (;;) {
+    pollfd p{fd, events, 0};
+    const int r = ::poll(&p, 1, RemainingMs(deadline));
+    if (r > 0) return kOk;  // a hang-up or error shows in the call that follows
+    if (r == 0) return kTimeout;
+    if (errno != EINTR) return kIo;
+  }
+}
+
+bool ConnectWithin(int fd, const addrinfo& address, double deadline) {
+  if (::connect(fd, address.ai_addr, address.ai_addrlen) == 0) return true;
+  if (errno != EINPROGRESS) return false;
+  if (WaitFor(fd, POLLOUT, deadline) != kOk) return false;
+  int error = 0;
+  socklen_t size = sizeof error;
+  return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+}
+
+// A server that sends its answer to a purge and the device's reply in two
+// small segments holds the second back until the first is acknowledged
+// (Nagle); a delayed acknowledgement would cost 40 ms on every command.
+void AcknowledgeAtOnce(int fd) {
+#if defined(TCP_QUICKACK)
+  const int on = 1;
+  ::setsockopt(fd, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+#else
+  (void)fd;
+#endif
+}
+
+struct Lookup {
+  int status = EAI_FAIL;
+  addrinfo* list = nullptr;
+  ~Lookup() {
+    if (list != nullptr) ::freeaddrinfo(list);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<NetSocket> NetSocket::Connect(const std::string& host, const std::string& port,
+                                              double deadline, int& error) {
+  error = kNotFound;  // no name, no answer, refused: nothing to reach there
+  auto lookup = std::make_shared<Lookup>();
+  const bool looked = RunUntil(
+      [lookup, host, port] {
+        addrinfo hints{};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        lookup->status = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &lookup->list);
+      },
+      deadline);
+  if (!looked || lookup->status != 0) return nullptr;
+  for (const addrinfo* a = lookup->list; a != nullptr; a = a->ai_next) {
+    const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+    if (fd < 0) continue;
+    if (ConnectWithin(fd, *a, deadline)) {
+      // Frames are small and every one is awaited: send each at once.
+      const int on = 1;
+      ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+      error = kOk;
+      return std::unique_ptr<NetSocket>(new NetSocket(fd));
+    }
+    ::close(fd);
+  }
+  return nullptr;
+}
+
+NetSocket::~NetSocket() { ::close(static_cast<int>(handle_)); }
+
+int NetSocket::sendAll(const std::uint8_t* data, std::size_t count, double deadline) {
+  const int fd = static_cast<int>(handle_);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::send(fd, data + done, count - done, MSG_NOSIGNAL);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      const int ready = WaitFor(fd, POLLOUT, deadline);
+      if (ready != kOk) return ready;
+    } else if (errno != EINTR) {
+      return kGone;
+    }
+  }
+  return kOk;
+}
+
+int NetSocket::receive(std::uint8_t* buffer, std::size_t capacity, double deadline) {
+  const int fd = static_cast<int>(handle_);
+  for (;;) {
+    const ssize_t n = ::recv(fd, buffer, capacity, 0);
+    if (n > 0) {
+      AcknowledgeAtOnce(fd);
+      return static_cast<int>(n);
+    }
+    if (n == 0) return kGone;  // the server closed the connection
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return kGone;
+    const int ready = WaitFor(fd, POLLIN, deadline);
+    if (ready != kOk) return ready;
+  }
+}
+
+}  // namespace rs232
