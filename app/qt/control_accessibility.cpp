@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "app/qt/control_builder.h"
+#include "app/qt/control_events.h"
 #include "app/qt/control_widgets.h"
 #include "app/qt/image_painter.h"
 

@@ -1,13 +1,9 @@
 #include "app/qt/control_builder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -16,6 +12,7 @@
 #include <cmath>
 
 #include "app/qt/control_accessibility.h"
+#include "app/qt/control_events.h"
 #include "app/qt/control_widgets.h"
 #include "app/qt/image_painter.h"
 #include "app/qt/panel_window.h"
@@ -23,62 +20,11 @@
 namespace qtui {
 namespace {
 
-constexpr char kPanelProperty[] = "velt1Panel";
-constexpr char kControlProperty[] = "velt1Control";
-
-class ControlEventFilter : public QObject {
- public:
-  explicit ControlEventFilter(QObject* owner) : QObject(owner) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::KeyPress)
-      return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !widget->isEnabled()) return false;
-    const int panel = widget->property(kPanelProperty).toInt();
-    const int control = widget->property(kControlProperty).toInt();
-    if (type == QEvent::KeyPress) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      const int character = key->text().isEmpty() ? 0 : static_cast<int>(key->text().at(0).unicode());
-      // A callback that answers non-zero swallows the key.
-      return DispatchCtrlEvent(panel, control, EVENT_KEYPRESS, key->key(), character) > 0;
-    }
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton) return false;
-    PanelRecord* record = FindPanelRecord(panel);
-    if (!record) return false;
-    const QPoint at = widget->mapTo(record->window->clientArea(), mouse->position().toPoint());
-    DispatchCtrlEvent(panel, control,
-                      type == QEvent::MouseButtonPress ? EVENT_LEFT_CLICK : EVENT_LEFT_DOUBLE_CLICK,
-                      at.y(), at.x());
-    return false;
-  }
-};
-
 int ToInt(double value) {
   return static_cast<int>(std::llround(std::clamp(value, double{INT_MIN}, double{INT_MAX})));
 }
 
-// Marks a widget and its inner widgets (a spin box's line edit) as the control's.
-void Watch(QWidget* widget, int panel, int control, QObject* filter) {
-  QList<QWidget*> widgets = widget->findChildren<QWidget*>();
-  widgets.prepend(widget);
-  for (QWidget* w : widgets) {
-    w->setProperty(kPanelProperty, panel);
-    w->setProperty(kControlProperty, control);
-    w->installEventFilter(filter);
-  }
-}
-
 void Commit(int panel, int control) { DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0); }
-
-ControlRecord* Record(int panel, int control) {
-  int error = 0;
-  return FindControlRecord(panel, control, &error);
-}
 
 QWidget* NewButton(int panel, const ui::CtrlDef& def, QWidget* parent) {
   auto* button = new QPushButton(MnemonicText(def.label), parent);
@@ -103,7 +49,7 @@ QWidget* NewToggle(int panel, const ui::CtrlDef& def, QWidget* parent) {
   button->setAutoDefault(false);
   button->setCheckable(true);
   QObject::connect(button, &QPushButton::clicked, [panel, id = def.id](bool checked) {
-    if (ControlRecord* record = Record(panel, id)) {
+    if (ControlRecord* record = FindControlRecord(panel, id)) {
       record->value = checked ? 1 : 0;
       ShowToggleText(*record);
     }
@@ -114,7 +60,7 @@ QWidget* NewToggle(int panel, const ui::CtrlDef& def, QWidget* parent) {
 
 // A value the operator entered; a display takes none and shows its own again.
 void TakeEnteredNumber(int panel, int id, double value) {
-  ControlRecord* record = Record(panel, id);
+  ControlRecord* record = FindControlRecord(panel, id);
   if (record && record->def.indicator) {
     ShowNumber(*record, record->value);
     return;
@@ -202,8 +148,6 @@ bool TakesSeparateLabel(ui::CtrlKind kind) {
 
 }  // namespace
 
-QObject* NewControlEventFilter(QObject* owner) { return new ControlEventFilter(owner); }
-
 ControlRecord BuildControl(int panel, PanelWindow* window, QObject* eventFilter,
                            const ui::CtrlDef& def) {
   ControlRecord record;
@@ -260,32 +204,9 @@ ControlRecord BuildControl(int panel, PanelWindow* window, QObject* eventFilter,
   } else if (def.kind == ui::CtrlKind::Led || def.kind == ui::CtrlKind::ToggleButton) {
     ShowNumber(record, def.initial);
   }
-  Watch(record.widget, panel, def.id, eventFilter);
+  WatchControl(record.widget, panel, def.id, eventFilter);
   SetUpAccessibility(record);
   return record;
-}
-
-ControlRecord* ControlOf(const QWidget* widget, int* panel) {
-  if (!widget) return nullptr;
-  const int panelHandle = widget->property(kPanelProperty).toInt();
-  ControlRecord* record = Record(panelHandle, widget->property(kControlProperty).toInt());
-  if (!record || record->widget != widget) return nullptr;
-  if (panel) *panel = panelHandle;
-  return record;
-}
-
-void SendLeftClick(QWidget* widget) {
-  const QPointer<QWidget> target(widget);
-  const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-  const QPointF global = widget->mapToGlobal(local);
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  // The press may have ended the panel.
-  if (!target) return;
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
 }
 
 void ChooseRingItem(ControlRecord& ring, int panel, int index) {

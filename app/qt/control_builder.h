@@ -10,10 +10,6 @@ class QWidget;
 
 namespace qtui {
 
-// The filter that turns mouse clicks and key presses on a panel's controls
-// into callback events; one per panel window, owned by it.
-QObject* NewControlEventFilter(QObject* owner);
-
 ControlRecord BuildControl(int panel, PanelWindow* window, QObject* eventFilter,
                            const ui::CtrlDef& def);
 
@@ -31,11 +27,6 @@ void ShowToggleText(ControlRecord& control);
 void ShowLabel(ControlRecord& control);
 void PlaceLabel(ControlRecord& control);
 
-// The control a widget shows, and its panel; null for any other widget.
-ControlRecord* ControlOf(const QWidget* widget, int* panel = nullptr);
-// A left click in the middle of the widget, as the mouse delivers it: the
-// click event to the callback, then whatever the widget does with a click.
-void SendLeftClick(QWidget* widget);
 // Rings and picture rings: the item chosen as the operator chooses it, then
 // committed.
 void ChooseRingItem(ControlRecord& ring, int panel, int index);

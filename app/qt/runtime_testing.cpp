@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -20,6 +19,7 @@
 #include <memory>
 
 #include "app/qt/control_builder.h"
+#include "app/qt/control_events.h"
 #include "app/qt/panel_window.h"
 #include "app/qt/qt_runtime_testing.h"
 #include "app/qt/runtime_state.h"
@@ -47,24 +47,18 @@ ControlRecord* Editable(int panel, int control, int* error) {
   return record;
 }
 
-void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
-  const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-  QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
 int Click(int panel, int control, bool twice) {
   int error = 0;
   ControlRecord* record = Operable(panel, control, &error);
   if (!record) return error;
   QWidget* widget = record->widget;
   SendLeftClick(widget);
-  if (twice && FindControlRecord(panel, control, &error)) {
-    SendMouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton);
-    SendMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
+  if (twice && FindControlRecord(panel, control)) {
+    SendLeftMouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton);
+    SendLeftMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
   }
   // A ring opens its list on a click; a test has nobody to close it.
-  if (int ignored = 0; FindControlRecord(panel, control, &ignored))
+  if (FindControlRecord(panel, control))
     if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->hidePopup();
   return 0;
 }
@@ -176,7 +170,7 @@ int UserKeyPress(int panel, int control, int key) {
   const QString text = key >= 0x20 && key < 0x7f ? QString(QChar(key)) : QString();
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QApplication::sendEvent(record->widget, &press);
-  if (int ignored = 0; FindControlRecord(panel, control, &ignored)) {
+  if (FindControlRecord(panel, control)) {
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(record->widget, &release);
   }
