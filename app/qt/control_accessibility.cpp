@@ -115,8 +115,9 @@ class ControlAccessible : public QAccessibleWidget,
   // The port the picture ring shows: 0 none, 99 above 16. It only shows:
   // assistive technology cannot set it.
   QVariant currentValue() const override {
-    const ControlRecord* control = Record();
-    return control ? kind_.accessibleNumber(*control) : 0.0;
+    double value = 0;  // none shown
+    if (const ControlRecord* control = Record()) kind_.number(*control, &value);
+    return value;
   }
   void setCurrentValue(const QVariant&) override {}
   QVariant maximumValue() const override { return 99; }

@@ -54,11 +54,11 @@ class ControlKind {
   virtual QAccessible::Role role() const { return QAccessible::Button; }
   virtual void addState(const ControlRecord&, QAccessible::State&) const {}
   virtual QStringList actionNames() const { return {}; }
-  // Kinds that show a value tell it as a text; the picture ring also as a number.
+  // Kinds that show a value tell it as a text; the picture ring also as its
+  // number.
   virtual bool showsValue() const { return false; }
   virtual QString shownText(const ControlRecord&) const { return {}; }
   virtual bool hasAccessibleNumber() const { return false; }
-  virtual double accessibleNumber(const ControlRecord&) const { return 0; }
 
   // The operator's hand: commit what the control shows, or a value or a
   // text put in first, each ending with EVENT_COMMIT to the callback.

@@ -15,9 +15,6 @@
 namespace qtui {
 namespace {
 
-// A value the operator entered; a display takes none and shows its own again.
-void TakeEnteredNumber(int panel, int id, double value);
-
 QLineEdit* Edit(const ControlRecord& control) { return static_cast<QLineEdit*>(control.widget); }
 
 // Only a display has the runtime's own interface: it takes no value or text
@@ -55,6 +52,16 @@ class Numeric final : public Field {
       box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     }
     return box;
+  }
+  // A value the operator entered; a display takes none and shows its own again.
+  static void TakeEnteredNumber(int panel, int id, double value) {
+    ControlRecord* numeric = FindControlRecord(panel, id);
+    if (numeric && numeric->def.indicator) {
+      KindOf(*numeric).setNumber(*numeric, numeric->value);
+      return;
+    }
+    if (numeric) numeric->value = value;
+    Commit(panel, id);
   }
   void showInitial(ControlRecord& numeric) const override {
     ShowLimits(numeric);
@@ -220,16 +227,6 @@ class String final : public Field {
     return 0;
   }
 };
-
-void TakeEnteredNumber(int panel, int id, double value) {
-  ControlRecord* numeric = FindControlRecord(panel, id);
-  if (numeric && numeric->def.indicator) {
-    KindOf(*numeric).setNumber(*numeric, numeric->value);
-    return;
-  }
-  if (numeric) numeric->value = value;
-  Commit(panel, id);
-}
 
 }  // namespace
 

@@ -17,13 +17,6 @@ namespace {
 
 using Actions = QAccessibleActionInterface;
 
-// The value of the item shown, 0 when there is none.
-double ShownValue(const ControlRecord& ring) {
-  const int index = CurrentIndex(ring);
-  if (index < 0 || index >= ItemCount(ring)) return 0;
-  return ring.def.items[static_cast<std::size_t>(index)].value;
-}
-
 // What rings and picture rings share: the value is the shown item's value.
 class ItemRing : public ControlKind {
  public:
@@ -119,11 +112,12 @@ class PictureRing final : public ItemRing {
   int currentIndex(const ControlRecord& ring) const override { return ring.index; }
   void showIndex(ControlRecord& ring, int index) const override {
     ring.index = index;
+    double value = 0;  // none shown
+    number(ring, &value);
     auto* image = static_cast<ImageWidget*>(ring.widget);
-    const bool valid = index >= 0 && index < ItemCount(ring);
-    image->setImageValue(valid ? ToInt(ring.def.items[static_cast<std::size_t>(index)].value) : 0);
+    image->setImageValue(ToInt(value));
     image->repaint();
-    NotifyAccessibleValue(ring.widget, ShownValue(ring));
+    NotifyAccessibleValue(ring.widget, value);
   }
   void choose(ControlRecord& ring, int panel, int index) const override {
     showIndex(ring, index);
@@ -135,12 +129,12 @@ class PictureRing final : public ItemRing {
   QStringList actionNames() const override { return {Actions::pressAction()}; }
   // The port the picture shows: 0 none, 99 above 16.
   QString shownText(const ControlRecord& ring) const override {
-    const double port = ShownValue(ring);
+    double port = 0;
+    number(ring, &port);
     if (port == 0) return QStringLiteral("nicht geöffnet");
     return port == 99 ? QStringLiteral(">16") : QString::number(port);
   }
   bool hasAccessibleNumber() const override { return true; }
-  double accessibleNumber(const ControlRecord& ring) const override { return ShownValue(ring); }
 };
 
 const ItemRing& RingOf(const ControlRecord& ring) { return dynamic_cast<const ItemRing&>(KindOf(ring)); }
