@@ -142,8 +142,8 @@ bool Vanished(const fs::path& path) {
 
 class TermiosPort final : public PortBackend {
  public:
-  TermiosPort(int fd, TermiosIo io, DeviceTraces traces = {})
-      : fd_(fd), io_(io), traces_(std::move(traces)) {}
+  TermiosPort(int fd, TermiosIo io, DeviceTraces traces = {}, bool pseudoTerminal = false)
+      : fd_(fd), io_(io), traces_(std::move(traces)), pseudoTerminal_(pseudoTerminal) {}
   ~TermiosPort() override {
     ::ioctl(fd_, TIOCNXCL);
     ::flock(fd_, LOCK_UN);
@@ -162,7 +162,15 @@ class TermiosPort final : public PortBackend {
     next_ = 0;
     return ::tcflush(fd_, TCIFLUSH) == 0 ? kOk : IoError(errno);
   }
-  int flushOutput() override { return ::tcflush(fd_, TCOFLUSH) == 0 ? kOk : IoError(errno); }
+  int flushOutput() override {
+    // A pseudo-terminal has no line: what it has taken is on its way to the
+    // far end, as bytes on a wire are. Its output flush empties the buffer
+    // that hands them over to the far end, which a busy machine may not have
+    // emptied yet, and would lose a frame that a line delivers: one to every
+    // device, which nobody answers, for instance.
+    if (pseudoTerminal_) return kOk;
+    return ::tcflush(fd_, TCOFLUSH) == 0 ? kOk : IoError(errno);
+  }
 
   int write(const std::uint8_t* data, int count) override {
     const double deadline = MonotonicSeconds() + timeout_;
@@ -239,6 +247,7 @@ class TermiosPort final : public PortBackend {
   int fd_;
   TermiosIo io_;
   DeviceTraces traces_;
+  bool pseudoTerminal_;
   double timeout_ = kDefaultComTime;
   std::vector<std::uint8_t> received_;  // read from the device, not yet taken
   std::size_t next_ = 0;
@@ -303,7 +312,8 @@ std::unique_ptr<PortBackend> OpenPlatformPort(int port, const LineSettings& sett
   ::ioctl(fd, TIOCEXCL);
   std::error_code ec;
   auto backend = std::make_unique<TermiosPort>(
-      fd, TermiosIo{}, DeviceTraces{fs::canonical(path, ec), CharDeviceEntry(SysfsRoot(), fd)});
+      fd, TermiosIo{}, DeviceTraces{fs::canonical(path, ec), CharDeviceEntry(SysfsRoot(), fd)},
+      IsPseudoTerminal(fd, path));
   error = Configure(fd, path, settings);
   if (error != kOk) return nullptr;
   RequestLowLatency(fd);
