@@ -15,9 +15,11 @@
 #include <sstream>
 #include <string>
 
-#include "process_support.h"
+#include "tests/kit/process.h"
 
 namespace {
+
+using namespace kit;
 
 constexpr double kCharSeconds = 10.0 / 9600.0;
 const std::string kCom = "31";

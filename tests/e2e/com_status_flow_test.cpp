@@ -14,8 +14,8 @@
 
 #include "app/funktionen.h"
 #include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
-#include "tests/connection/connection_fixture_support.h"
+#include "tests/kit/app.h"
+#include "tests/kit/panels_fixture.h"
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
 #include "connection/status_main.h"
@@ -54,7 +54,7 @@ int ErrorNumber(int panel) {
 class ComStatusFlow : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::setenv("VELT1_PORTS", (directory.path() / "ports").c_str(), 1);
+    ::setenv("VELT1_PORTS", (directory / "ports").c_str(), 1);
     bus().addVelt1('1');
     bus().addVelt1('2');
     bus().addForeign('3');
@@ -72,17 +72,17 @@ class ComStatusFlow : public ::testing::Test {
   int Run(std::function<void()> step) {
     char name[] = "velt1-steuerung";
     char* argv[] = {name, nullptr};
-    auto script = apptest::WhenMainPanelShown([step] {
+    auto script = kit::WhenMainPanelShown([step] {
       step();
       qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"});
     });
     return Velt1Steuerung_Main(1, argv);
   }
-  std::string Ini() { return apptest::ReadFile(directory.path() / INI_DATEINAME); }
+  std::string Ini() { return kit::ReadBytes(directory / INI_DATEINAME); }
 
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
-  std::shared_ptr<contest::WatchedSim> peer = std::make_shared<contest::WatchedSim>();
+  kit::WorkingDirectory directory;
+  kit::Runtime runtime;
+  std::shared_ptr<kit::WatchedSim> peer = std::make_shared<kit::WatchedSim>();
   std::shared_ptr<rs232::Channel> channel;
 };
 
@@ -107,8 +107,8 @@ TEST_F(ComStatusFlow, FirstStartThenTheStoredPortReopens) {
 }
 
 TEST_F(ComStatusFlow, ComPanelOpensTogglesAndKeepsTheSession) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
   ASSERT_EQ(Run([&] {
               Fenster_SwitchPanels(gMainPanel, gComPanel);
               EXPECT_EQ(Value(gComPanel, COMPANEL_COMPICTURERING), 99);
@@ -133,22 +133,22 @@ TEST_F(ComStatusFlow, ComPanelOpensTogglesAndKeepsTheSession) {
 }
 
 TEST_F(ComStatusFlow, ForeignSectionAndBadValuesApplyOnlyTheValidKeys) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[fremd]\r\ncom = 20\r\n[com]\r\ncom = 300\r\nlcom = 12\r\nadresse = 48\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[fremd]\r\ncom = 20\r\n[com]\r\ncom = 300\r\nlcom = 12\r\nadresse = 48\r\n");
   ASSERT_EQ(Run([] {}), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(Ini(), "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 12\r\n\r\n");
 
   // "adresse" missing: its code in a box, the other keys still applied.
-  apptest::WriteFile(directory.path() / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\n");
   runtime.popups().clear();
   ASSERT_EQ(Run([] { EXPECT_EQ(QorCom_ComPortGet(), kPort); }), 0);
   ASSERT_EQ(runtime.popups().shown().size(), 1u);
   EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #801503");
 
   // Only the address's low byte counts: 0x126 is '&'.
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 0\r\nlcom = 0\r\nadresse = 294\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 0\r\nlcom = 0\r\nadresse = 294\r\n");
   runtime.popups().clear();
   ASSERT_EQ(Run([] {}), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
@@ -156,8 +156,8 @@ TEST_F(ComStatusFlow, ForeignSectionAndBadValuesApplyOnlyTheValidKeys) {
 }
 
 TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
   bus().velt1('1')->setStatusBits(0x0300);
   std::vector<std::vector<int>> ledsDuringAccess;
   ASSERT_EQ(Run([&] {
@@ -202,8 +202,8 @@ TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
 }
 
 TEST_F(ComStatusFlow, MainPanelDeviceButtons) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 50\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 50\r\n");
   ASSERT_EQ(Run([&] {
               struct Press {
                 int control;

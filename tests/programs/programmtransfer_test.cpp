@@ -15,12 +15,12 @@
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
 #include "tests/programs/driver_dienste_support.h"
-#include "tests/programs/programm_text_support.h"
+#include "tests/kit/records.h"
 
 namespace {
 
 using programs_test::DriverDienste;
-using programs_test::Text;
+using kit::RecordText;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
 constexpr int kPort = 12;
@@ -202,13 +202,13 @@ TEST_F(ProgrammtransferTest, EachAnswerAndSelectionSendsItsServicesInOrder) {
       if (fall.transfer.richtung == Richtung::Lesen) {
         EXPECT_EQ(lesen.gelesen[i], betroffen);
         const Programm erwartet = !betroffen ? TabellenEintrag(i) : i == 0 ? kArbeit : GeraetProgramm(i);
-        EXPECT_EQ(Text(tabelle_[i]), Text(erwartet));
+        EXPECT_EQ(RecordText(tabelle_[i]), RecordText(erwartet));
       } else if (i > 0) {
-        EXPECT_EQ(Text(geraet_->program(i)), Text(betroffen ? TabellenEintrag(i) : GeraetProgramm(i)));
+        EXPECT_EQ(RecordText(geraet_->program(i)), RecordText(betroffen ? TabellenEintrag(i) : GeraetProgramm(i)));
       }
     }
     const bool arbeitNeu = fall.transfer.richtung == Richtung::Schreiben && (alle || fall.transfer.auswahl == 0);
-    EXPECT_EQ(Text(geraet_->working()), Text(arbeitNeu ? TabellenEintrag(0) : kArbeit));
+    EXPECT_EQ(RecordText(geraet_->working()), RecordText(arbeitNeu ? TabellenEintrag(0) : kArbeit));
   }
 }
 
@@ -264,12 +264,12 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
         for (int e = 0; e < PROGRAMM_ANZAHL; ++e) {
           const bool gelesen = 2 * e + 1 < k;
           EXPECT_EQ(lesen.gelesen[e], gelesen) << e;
-          EXPECT_EQ(Text(tabelle_[e]), Text(!gelesen ? TabellenEintrag(e) : e == 0 ? kArbeit : GeraetProgramm(e))) << e;
+          EXPECT_EQ(RecordText(tabelle_[e]), RecordText(!gelesen ? TabellenEintrag(e) : e == 0 ? kArbeit : GeraetProgramm(e))) << e;
         }
         // Only a failed write-back leaves the last loaded program in place.
-        EXPECT_EQ(Text(geraet_->working()), Text(k == letzter ? GeraetProgramm(16) : kArbeit));
+        EXPECT_EQ(RecordText(geraet_->working()), RecordText(k == letzter ? GeraetProgramm(16) : kArbeit));
       } else if (fall.ersterZurueck >= 0 && k < letzter) {
-        EXPECT_EQ(Text(geraet_->working()), Text(kArbeit));
+        EXPECT_EQ(RecordText(geraet_->working()), RecordText(kArbeit));
       }
     }
   }

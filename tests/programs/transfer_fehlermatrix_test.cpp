@@ -22,11 +22,11 @@
 #include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
-#include "tests/programs/programm_text_support.h"
+#include "tests/kit/records.h"
 
 namespace {
 
-using programs_test::Text;
+using kit::RecordText;
 using sim::FaultKind;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
@@ -166,7 +166,7 @@ void GleicherSatz(const Programm& ist, const Programm& soll, int nummer) {
   if (std::strcmp(ist.programmname, soll.programmname) != 0 ||
       std::memcmp(reinterpret_cast<const char*>(&ist) + kWerte, reinterpret_cast<const char*>(&soll) + kWerte,
                   sizeof(Programm) - kWerte) != 0) {
-    ADD_FAILURE() << nummer << ": " << Text(ist) << " instead of " << Text(soll);
+    ADD_FAILURE() << nummer << ": " << RecordText(ist) << " instead of " << RecordText(soll);
   }
 }
 

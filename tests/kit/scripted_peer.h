@@ -9,12 +9,9 @@
 #include <vector>
 
 #include "device/serial_channel.h"
+#include "tests/kit/wire.h"
 
-namespace velt1_test {
-
-inline const std::string ACK = "\x06";
-inline const std::string NAK = "\x15";
-inline const std::string CAN = "\x18";
+namespace kit {
 
 class ScriptedPeer : public rs232::ChannelPeer {
  public:
@@ -73,4 +70,4 @@ struct TransactionCodes {
 void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,
                             const std::string& frame, const TransactionCodes& codes);
 
-}  // namespace velt1_test
+}  // namespace kit

@@ -1,4 +1,4 @@
-#include "ser2net_support.h"
+#include "tests/kit/ser2net.h"
 
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -17,7 +17,7 @@
 
 extern char** environ;
 
-namespace velt1test {
+namespace kit {
 namespace fs = std::filesystem;
 
 namespace {
@@ -108,4 +108,4 @@ void NameNetworkPort(int port, const std::string& address) {
   std::ofstream(file) << address << "\n";
 }
 
-}  // namespace velt1test
+}  // namespace kit

@@ -5,18 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app_test_support.h"
 #include "device/serial_channel.h"
 #include "sim/sim_channel_peer.h"
+#include "tests/kit/app.h"
+#include "tests/kit/ports_folder.h"
 
-namespace contest {
+namespace kit {
 
 constexpr int kSimPort = 20;
 
@@ -54,13 +53,10 @@ class PanelsTest : public ::testing::Test {
   std::vector<std::string> PortRingItems();
   std::string Written();
 
-  apptest::Runtime runtime;
+  PortsFolder ports;
+  Runtime runtime;
   std::shared_ptr<WatchedSim> sim = std::make_shared<WatchedSim>();
   std::shared_ptr<rs232::Channel> channel;
-
- private:
-  std::filesystem::path ports_;
-  std::optional<std::string> savedPorts_;
 };
 
-}  // namespace contest
+}  // namespace kit

@@ -1,7 +1,4 @@
-#include "connection_fixture_support.h"
-
-#include <stdlib.h>
-#include <unistd.h>
+#include "tests/kit/panels_fixture.h"
 
 #include "app/funktionen.h"
 #include "connection/com_main.h"
@@ -11,8 +8,7 @@
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"
 
-namespace contest {
-namespace fs = std::filesystem;
+namespace kit {
 
 void WatchedSim::received(const std::uint8_t* data, std::size_t count, rs232::Channel& channel) {
   if (onFrame && count > 0 && data[count - 1] == '\r') onFrame();
@@ -20,11 +16,6 @@ void WatchedSim::received(const std::uint8_t* data, std::size_t count, rs232::Ch
 }
 
 void PanelsTest::SetUp() {
-  ports_ = fs::temp_directory_path() / ("velt1-ports-" + std::to_string(::getpid()));
-  fs::remove_all(ports_);
-  fs::create_directories(ports_);
-  if (const char* old = ::getenv("VELT1_PORTS")) savedPorts_ = old;
-  ::setenv("VELT1_PORTS", ports_.c_str(), 1);
   channel = rs232::AttachChannel(kSimPort, sim);
 
   Func_IniDateiSpracheLaden();
@@ -34,10 +25,6 @@ void PanelsTest::SetUp() {
 void PanelsTest::TearDown() {
   Func_PanelsFreigeben();
   rs232::DetachChannel(kSimPort);
-  if (savedPorts_) ::setenv("VELT1_PORTS", savedPorts_->c_str(), 1);
-  else ::unsetenv("VELT1_PORTS");
-  std::error_code ec;
-  fs::remove_all(ports_, ec);
 }
 
 int PanelsTest::IntValue(int panel, int control) {
@@ -88,4 +75,4 @@ std::string PanelsTest::Written() {
   return std::string(bytes.begin(), bytes.end());
 }
 
-}  // namespace contest
+}  // namespace kit

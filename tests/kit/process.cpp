@@ -1,4 +1,4 @@
-#include "process_support.h"
+#include "tests/kit/process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 
 extern char** environ;
 
+namespace kit {
 namespace {
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments,
@@ -119,16 +119,6 @@ int RunToolIntoLimitedFile(const std::string& program, const std::vector<std::st
   return WIFSIGNALED(status) ? -WTERMSIG(status) : ExitCode(status);
 }
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "velt1-tools-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-}
-
 SimProcess::SimProcess(const std::vector<std::string>& arguments, const std::string& portsFolder) {
   pid_ = Spawn(VELT1_SIM_PATH, arguments, portsFolder, outFd_, errFd_);
   if (pid_ < 0) return;
@@ -169,3 +159,23 @@ int SimProcess::terminate(std::string* err, int signal) {
 SimProcess::~SimProcess() {
   if (pid_ >= 0) terminate();
 }
+
+int InChildProcess(const std::function<int()>& probe) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return kNoChildResult;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    const int result = probe();
+    const bool sent = ::write(pipeFds[1], &result, sizeof result) == sizeof result;
+    ::_exit(sent ? 0 : 1);
+  }
+  ::close(pipeFds[1]);
+  int result = kNoChildResult;
+  if (child < 0 || ::read(pipeFds[0], &result, sizeof result) != sizeof result) result = kNoChildResult;
+  ::close(pipeFds[0]);
+  if (child > 0) ::waitpid(child, nullptr, 0);
+  return result;
+}
+
+}  // namespace kit

@@ -1,12 +1,13 @@
 #pragma once
-// Helpers for the simulator tests: the bytes of what a bus answers.
+// What travels on the line, as text: the acknowledge bytes and what the
+// simulated bus plays back.
 
 #include <string>
 #include <vector>
 
 #include "sim/bus.h"
 
-namespace simtest {
+namespace kit {
 
 inline const std::string kAck = "\x06";
 inline const std::string kNak = "\x15";
@@ -27,4 +28,4 @@ inline std::string Played(const std::vector<sim::Emission>& emissions) {
   return text;
 }
 
-}  // namespace simtest
+}  // namespace kit
