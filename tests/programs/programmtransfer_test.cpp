@@ -1,25 +1,27 @@
-// The program transfers against the simulated VELT-1: the services in the
-// order of each answer and selection, checked frame by frame on the line, and
-// a fault at every service call of the long transfers.
+// The program transfers through the device services against the simulated
+// VELT-1: the services in the order of each answer and selection, checked
+// frame by frame on the line, and a fault at every service call of the long
+// transfers.
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "device/qorvelt1.h"
 #include "device/serial_channel.h"
+#include "device/velt1com.h"
+#include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
-#include "tests/programs/driver_dienste_support.h"
 #include "tests/kit/records.h"
 
 namespace {
 
-using programs_test::DriverDienste;
 using kit::RecordText;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
@@ -84,9 +86,11 @@ class ProgrammtransferTest : public ::testing::Test {
     channel_ = rs232::AttachChannel(kPort, peer_);
     ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
     ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
+    DaxCom_SitzungSetzen({[this] { return PortFuerAufruf(); }, [] { return kAdresse; }});
     Neu();
   }
   void TearDown() override {
+    DaxCom_HooksEntfernen();
     QORVELT1_Close(kPort);
     rs232::DetachChannel(kPort);
   }
@@ -99,7 +103,16 @@ class ProgrammtransferTest : public ::testing::Test {
     for (int i = 0; i < PROGRAMM_ANZAHL; ++i) tabelle_[i] = TabellenEintrag(i);
     peer_->bus().faults().clear();
     channel_->clearWritten();
-    dienste_ = std::make_unique<DriverDienste>(kPort, kAdresse, peer_->bus());
+    aufrufe_ = 0;
+    fehlerBei_.clear();
+  }
+  // Service calls counted from 0 in the order they are made.
+  void FehlerBeiAufruf(int aufruf) { fehlerBei_.insert(aufruf); }
+  // Every service asks the session for its port first: a call chosen to fail
+  // gets the bus's NAK for its first frame there.
+  int PortFuerAufruf() {
+    if (fehlerBei_.count(aufrufe_++) != 0) peer_->bus().faults().add({"", 0, sim::FaultKind::Nak, 1});
+    return kPort;
   }
 
   static Programm GeraetProgramm(int n) { return Satz(Nummeriert("Geraet ", n), 60 + n); }
@@ -110,7 +123,9 @@ class ProgrammtransferTest : public ::testing::Test {
   std::shared_ptr<rs232::Channel> channel_;
   sim::Velt1Model* geraet_ = nullptr;
   Tabelle tabelle_{};
-  std::unique_ptr<DriverDienste> dienste_;
+  Geraetedienste dienste_;
+  int aufrufe_ = 0;
+  std::set<int> fehlerBei_;
 };
 
 enum class Richtung { Lesen, Schreiben };
@@ -191,7 +206,7 @@ TEST_F(ProgrammtransferTest, EachAnswerAndSelectionSendsItsServicesInOrder) {
     Neu();
     LeseErgebnis lesen;
     std::string fortschritt;
-    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, *dienste_, &lesen, &fortschritt), 0);
+    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, dienste_, &lesen, &fortschritt), 0);
     EXPECT_EQ(Vorgaenge(channel_->written()), fall.vorgaenge);
     EXPECT_EQ(fortschritt, fall.fortschritt);
 
@@ -215,7 +230,7 @@ TEST_F(ProgrammtransferTest, EachAnswerAndSelectionSendsItsServicesInOrder) {
 // Entry A alone is exactly one record on the line, values as the driver
 // formats them.
 TEST_F(ProgrammtransferTest, WritingEntryAAloneIsOneRecord) {
-  ASSERT_EQ(Programmtransfer_Schreiben(tabelle_, 0, TransferUmfang::Aktuelles, *dienste_), 0);
+  ASSERT_EQ(Programmtransfer_Schreiben(tabelle_, 0, TransferUmfang::Aktuelles, dienste_), 0);
   const std::string erwartet =
       "#1N1WTabelle A\r#1M1W1\r#1V1W6.5\r#1Z1W50\r#1M2W2\r#1L1W1.5\r#1L2W0.5\r#1L3W10\r"
       "#1V2W50\r#1V3W40\r#1T1W1\r#1T2W60\r#1T3W2\r#1T4W30\r";
@@ -237,16 +252,16 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
   };
   for (const Fall& fall : faelle) {
     Neu();
-    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, *dienste_), 0);
+    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, dienste_), 0);
     const std::vector<std::string> gesund = Vorgaenge(channel_->written());
     const int letzter = static_cast<int>(gesund.size()) - 1;
 
     for (int k = 0; k <= letzter; ++k) {
       SCOPED_TRACE(std::string(fall.transfer.name) + " fault at call " + std::to_string(k) + ": " + gesund[k]);
       Neu();
-      dienste_->FehlerBeiAufruf(k);
+      FehlerBeiAufruf(k);
       LeseErgebnis lesen;
-      const int code = Ausfuehren(fall.transfer, tabelle_, *dienste_, &lesen);
+      const int code = Ausfuehren(fall.transfer, tabelle_, dienste_, &lesen);
 
       const std::string& vorgang = gesund[k];
       const bool lesenVorgang = vorgang == "lesen";
@@ -277,17 +292,17 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
 
 // When the write-back after a failure fails as well, the first error counts.
 TEST_F(ProgrammtransferTest, AFailedWriteBackReportsTheFirstError) {
-  dienste_->FehlerBeiAufruf(2);  // PNS 1
-  dienste_->FehlerBeiAufruf(3);  // the write-back
-  EXPECT_EQ(Programmtransfer_Lesen(tabelle_, 0, TransferUmfang::Alle, *dienste_).code, -402057);
+  FehlerBeiAufruf(2);  // PNS 1
+  FehlerBeiAufruf(3);  // the write-back
+  EXPECT_EQ(Programmtransfer_Lesen(tabelle_, 0, TransferUmfang::Alle, dienste_).code, -402057);
   EXPECT_EQ(Vorgaenge(channel_->written()),
             (std::vector<std::string>{"lesen", "lesen", "#1PNS1", "#1N1WArbeit"}));
 }
 
 TEST_F(ProgrammtransferTest, AnEntryOutsideTheTableSendsNothing) {
   for (const int auswahl : {-1, PROGRAMM_ANZAHL}) {
-    EXPECT_EQ(Programmtransfer_Lesen(tabelle_, auswahl, TransferUmfang::Aktuelles, *dienste_).code, -504601);
-    EXPECT_EQ(Programmtransfer_Schreiben(tabelle_, auswahl, TransferUmfang::Aktuelles, *dienste_), -504601);
+    EXPECT_EQ(Programmtransfer_Lesen(tabelle_, auswahl, TransferUmfang::Aktuelles, dienste_).code, -504601);
+    EXPECT_EQ(Programmtransfer_Schreiben(tabelle_, auswahl, TransferUmfang::Aktuelles, dienste_), -504601);
   }
   EXPECT_TRUE(channel_->written().empty());
 }
