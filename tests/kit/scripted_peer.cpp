@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "device/qorvelt1.h"
 #include "device/serial_port.h"
 
 namespace kit {
@@ -23,20 +22,10 @@ void ScriptedPeer::received(const std::uint8_t* data, std::size_t count, rs232::
   if (step.drop) channel.drop();
 }
 
-PeerRig::~PeerRig() {
-  QORVELT1_Close(kPort);
-  rs232::DetachChannel(kPort);
-}
-
 void PeerRig::reset() {
+  port_.reset();
   peer_ = std::make_shared<ScriptedPeer>();
-  channel_ = rs232::AttachChannel(kPort, peer_);
-  ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-  ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
-}
-
-std::string PeerRig::written() const {
-  return {channel_->written().begin(), channel_->written().end()};
+  port_.emplace(kPort, peer_);
 }
 
 void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,

@@ -5,10 +5,12 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "device/serial_channel.h"
+#include "tests/kit/channel_port.h"
 #include "tests/kit/wire.h"
 
 namespace kit {
@@ -38,19 +40,16 @@ class PeerRig {
  public:
   static constexpr int kPort = 201;
   PeerRig() { reset(); }
-  ~PeerRig();
-  PeerRig(const PeerRig&) = delete;
-  PeerRig& operator=(const PeerRig&) = delete;
 
   // A fresh peer and channel, the port opened again.
   void reset();
   ScriptedPeer& peer() { return *peer_; }
-  rs232::Channel& channel() { return *channel_; }
-  std::string written() const;
+  rs232::Channel& channel() { return **port_; }
+  std::string written() const { return port_->written(); }
 
  private:
   std::shared_ptr<ScriptedPeer> peer_;
-  std::shared_ptr<rs232::Channel> channel_;
+  std::optional<ChannelPort> port_;
 };
 
 // Codes of one operation for the failures that every command transaction shares.

@@ -5,23 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "device/qorvelt1.h"
-#include "device/serial_channel.h"
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
+#include "tests/kit/channel_port.h"
 #include "tests/kit/records.h"
+#include "tests/kit/wire.h"
 
 namespace {
 
+using kit::KeptRecord;
 using kit::RecordText;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
@@ -30,32 +30,13 @@ constexpr char kAdresse = '1';
 const std::vector<std::string> kBefehle = {"N1", "M1", "V1", "Z1", "M2", "L1", "L2",
                                           "L3", "V2", "V3", "T1", "T2", "T3", "T4"};
 
-// Values the device keeps exactly as sent.
-Programm Satz(const std::string& name, int basis) {
-  Programm satz{};
-  std::snprintf(satz.programmname, sizeof satz.programmname, "%s", name.c_str());
-  const double werte[] = {1, 2.5 + basis / 10.0, 10.0 + basis, 2, 1.5, 0.5, 10,
-                          50, 40, 1, 20.0 + basis, 2, 30};
-  for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i) satz.*PROGRAMM_WERTE[i].feld = werte[i];
-  return satz;
-}
-
 std::string Nummeriert(const char* text, int nummer) { return text + std::to_string(nummer); }
 
 // The host's frames without their CR. A record transfer (14 frames of the
 // keyword commands in order) becomes "lesen" or "schreiben <name>"; anything
 // else stays as its frame.
-std::vector<std::string> Vorgaenge(const std::vector<std::uint8_t>& geschrieben) {
-  std::vector<std::string> frames;
-  std::string frame;
-  for (const std::uint8_t byte : geschrieben) {
-    if (byte != '\r') {
-      frame += static_cast<char>(byte);
-      continue;
-    }
-    frames.push_back(frame);
-    frame.clear();
-  }
+std::vector<std::string> Vorgaenge(const std::string& geschrieben) {
+  const std::vector<std::string> frames = kit::Frames(geschrieben);
   auto satzAb = [&](std::size_t start, char art) {
     if (start + kBefehle.size() > frames.size()) return false;
     for (std::size_t i = 0; i < kBefehle.size(); ++i) {
@@ -82,18 +63,10 @@ std::vector<std::string> Vorgaenge(const std::vector<std::uint8_t>& geschrieben)
 class ProgrammtransferTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    peer_ = std::make_shared<sim::SimChannelPeer>(1.5);
-    channel_ = rs232::AttachChannel(kPort, peer_);
-    ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-    ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
     DaxCom_SitzungSetzen({[this] { return PortFuerAufruf(); }, [] { return kAdresse; }});
     Neu();
   }
-  void TearDown() override {
-    DaxCom_HooksEntfernen();
-    QORVELT1_Close(kPort);
-    rs232::DetachChannel(kPort);
-  }
+  void TearDown() override { DaxCom_HooksEntfernen(); }
 
   // A fresh device, table and line.
   void Neu() {
@@ -115,12 +88,14 @@ class ProgrammtransferTest : public ::testing::Test {
     return kPort;
   }
 
-  static Programm GeraetProgramm(int n) { return Satz(Nummeriert("Geraet ", n), 60 + n); }
-  static Programm TabellenEintrag(int i) { return i == 0 ? Satz("Tabelle A", 40) : Satz(Nummeriert("Welle ", i), 20 + i); }
+  static Programm GeraetProgramm(int n) { return KeptRecord(Nummeriert("Geraet ", n), 60 + n); }
+  static Programm TabellenEintrag(int i) {
+    return i == 0 ? KeptRecord("Tabelle A", 40) : KeptRecord(Nummeriert("Welle ", i), 20 + i);
+  }
 
-  const Programm kArbeit = Satz("Arbeit", 100);
-  std::shared_ptr<sim::SimChannelPeer> peer_;
-  std::shared_ptr<rs232::Channel> channel_;
+  const Programm kArbeit = KeptRecord("Arbeit", 100);
+  std::shared_ptr<sim::SimChannelPeer> peer_ = std::make_shared<sim::SimChannelPeer>(1.5);
+  kit::ChannelPort channel_{kPort, peer_};
   sim::Velt1Model* geraet_ = nullptr;
   Tabelle tabelle_{};
   Geraetedienste dienste_;
@@ -207,7 +182,7 @@ TEST_F(ProgrammtransferTest, EachAnswerAndSelectionSendsItsServicesInOrder) {
     LeseErgebnis lesen;
     std::string fortschritt;
     ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, dienste_, &lesen, &fortschritt), 0);
-    EXPECT_EQ(Vorgaenge(channel_->written()), fall.vorgaenge);
+    EXPECT_EQ(Vorgaenge(channel_.written()), fall.vorgaenge);
     EXPECT_EQ(fortschritt, fall.fortschritt);
 
     const bool alle = fall.transfer.umfang == TransferUmfang::Alle;
@@ -234,7 +209,7 @@ TEST_F(ProgrammtransferTest, WritingEntryAAloneIsOneRecord) {
   const std::string erwartet =
       "#1N1WTabelle A\r#1M1W1\r#1V1W6.5\r#1Z1W50\r#1M2W2\r#1L1W1.5\r#1L2W0.5\r#1L3W10\r"
       "#1V2W50\r#1V3W40\r#1T1W1\r#1T2W60\r#1T3W2\r#1T4W30\r";
-  EXPECT_EQ(std::string(channel_->written().begin(), channel_->written().end()), erwartet);
+  EXPECT_EQ(channel_.written(), erwartet);
 }
 
 // A NAK at any service call: the transfer returns that call's code and stops;
@@ -253,7 +228,7 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
   for (const Fall& fall : faelle) {
     Neu();
     ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, dienste_), 0);
-    const std::vector<std::string> gesund = Vorgaenge(channel_->written());
+    const std::vector<std::string> gesund = Vorgaenge(channel_.written());
     const int letzter = static_cast<int>(gesund.size()) - 1;
 
     for (int k = 0; k <= letzter; ++k) {
@@ -272,7 +247,7 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
       erwartet.push_back(lesenVorgang ? "#1N1R" : schreibVorgang ? "#1N1W" + vorgang.substr(10) : vorgang);
       const bool zurueck = fall.ersterZurueck >= 0 && k >= fall.ersterZurueck && k < letzter;
       if (zurueck) erwartet.push_back("schreiben Arbeit");
-      EXPECT_EQ(Vorgaenge(channel_->written()), erwartet);
+      EXPECT_EQ(Vorgaenge(channel_.written()), erwartet);
 
       if (fall.transfer.richtung == Richtung::Lesen) {
         // Entry e is read by call 2e + 1.
@@ -295,7 +270,7 @@ TEST_F(ProgrammtransferTest, AFailedWriteBackReportsTheFirstError) {
   FehlerBeiAufruf(2);  // PNS 1
   FehlerBeiAufruf(3);  // the write-back
   EXPECT_EQ(Programmtransfer_Lesen(tabelle_, 0, TransferUmfang::Alle, dienste_).code, -402057);
-  EXPECT_EQ(Vorgaenge(channel_->written()),
+  EXPECT_EQ(Vorgaenge(channel_.written()),
             (std::vector<std::string>{"lesen", "lesen", "#1PNS1", "#1N1WArbeit"}));
 }
 
