@@ -141,14 +141,7 @@ int SimProcess::terminate(std::string* err, int signal) {
   std::string out;
   std::string errText;
   Drain(outFd_, errFd_, out, errText, 5000);
-  int status = 0;
-  pid_t done = 0;
-  for (int i = 0; i < 200 && (done = ::waitpid(pid_, &status, WNOHANG)) == 0; ++i) ::usleep(10000);
-  if (done == 0) {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, &status, 0);
-    status = -1;
-  }
+  const int status = AwaitOrKill(pid_, 2.0);
   ::close(outFd_);
   ::close(errFd_);
   pid_ = -1;
@@ -158,6 +151,16 @@ int SimProcess::terminate(std::string* err, int signal) {
 
 SimProcess::~SimProcess() {
   if (pid_ >= 0) terminate();
+}
+
+int AwaitOrKill(pid_t pid, double seconds) {
+  int status = 0;
+  pid_t done = 0;
+  for (int i = 0; i < seconds * 100 && (done = ::waitpid(pid, &status, WNOHANG)) == 0; ++i) ::usleep(10000);
+  if (done != 0) return status;
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return -1;
 }
 
 int InChildProcess(const std::function<int()>& probe) {

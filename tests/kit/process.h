@@ -46,6 +46,10 @@ class SimProcess {
   std::string firstLine_;
 };
 
+// Waits up to `seconds` for the child to end and kills it when it has not:
+// its wait status, or -1 when it had to be killed.
+int AwaitOrKill(pid_t pid, double seconds);
+
 // What InChildProcess returns when the child gave no result.
 constexpr int kNoChildResult = INT_MIN;
 

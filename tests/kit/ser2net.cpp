@@ -6,7 +6,6 @@
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+
+#include "tests/kit/process.h"
 
 extern char** environ;
 
@@ -90,13 +91,7 @@ std::string Ser2net::address() const {
 void Ser2net::stop() {
   if (pid_ <= 0) return;
   ::kill(pid_, SIGTERM);
-  int status = 0;
-  pid_t done = 0;
-  for (int i = 0; i < 500 && (done = ::waitpid(pid_, &status, WNOHANG)) == 0; ++i) ::usleep(10000);
-  if (done == 0) {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, &status, 0);
-  }
+  AwaitOrKill(pid_, 5.0);
   pid_ = -1;
   listening_ = false;
 }

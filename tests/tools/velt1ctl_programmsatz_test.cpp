@@ -17,14 +17,14 @@
 #include <sstream>
 
 #include "ctl_dateien.h"
-#include "device/qorvelt1.h"
-#include "device/serial_channel.h"
 #include "device/velt1com.h"
+#include "tests/kit/channel_port.h"
 #include "tests/kit/process.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/parameterdatei.h"
 #include "programs/core/programmtransfer.h"
 #include "tests/kit/ser2net.h"
+#include "tests/kit/trace.h"
 #include "sim/sim_channel_peer.h"
 #include "support/ini_store.h"
 
@@ -60,19 +60,6 @@ std::array<Programm, PROGRAMM_ANZAHL> DistinctSet() {
 Bytes FileBytes(const std::array<Programm, PROGRAMM_ANZAHL>& set) {
   const ParameterdateiBild image = Parameterdatei_Bauen(set);
   return {image.begin(), image.end()};
-}
-
-// The bytes of every "->" line of a --trace.
-Bytes SentBytes(const std::string& trace) {
-  Bytes sent;
-  std::istringstream lines(trace);
-  for (std::string line; std::getline(lines, line);) {
-    const std::size_t arrow = line.find("] -> ");
-    if (arrow == std::string::npos) continue;
-    std::istringstream hex(line.substr(arrow + 5, line.find("  ", arrow + 5) - arrow - 5));
-    for (unsigned byte = 0; hex >> std::hex >> byte;) sent += static_cast<char>(byte);
-  }
-  return sent;
 }
 
 class ProgramSets : public ::testing::Test {
@@ -163,18 +150,15 @@ TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
     constexpr int kPort = 7;
     auto peer = std::make_shared<sim::SimChannelPeer>();
     peer->bus().addVelt1('1');
-    const auto channel = rs232::AttachChannel(kPort, peer);
-    EXPECT_EQ(QORVELT1_Open(kPort, 9600), 0);
+    const ChannelPort port(kPort, peer);
     DaxCom_SitzungSetzen({[] { return kPort; }, [] { return '1'; }});
     Geraetedienste services;
     auto set = DistinctSet();
     const int code = read ? Programmtransfer_Lesen(set, 0, TransferUmfang::Alle, services).code
                           : Programmtransfer_Schreiben(set, 0, TransferUmfang::Alle, services);
     EXPECT_EQ(code, 0);
-    QORVELT1_Close(kPort);
     DaxCom_HooksEntfernen();
-    rs232::DetachChannel(kPort);
-    return Bytes(channel->written().begin(), channel->written().end());
+    return port.written();
   };
   auto sim = start("20");
   // Each transfer also through ser2net in front of the simulator's line:
@@ -190,16 +174,16 @@ TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
   const ToolRun netWrite = overServer(Ser2net::Mode::Raw, "write-all", path("distinct.vlt"));
   EXPECT_EQ(read.exitCode, 0);
   EXPECT_EQ(write.exitCode, 0);
-  const Bytes readFrames = SentBytes(read.err);
-  const Bytes writeFrames = SentBytes(write.err);
+  const Bytes readFrames = BytesOfTrace(read.err).sent;
+  const Bytes writeFrames = BytesOfTrace(write.err).sent;
   EXPECT_EQ(std::count(readFrames.begin(), readFrames.end(), '\r'), 282);
   EXPECT_EQ(std::count(writeFrames.begin(), writeFrames.end(), '\r'), 254);
   EXPECT_EQ(readFrames, unitFrames(true));
   EXPECT_EQ(writeFrames, unitFrames(false));
 
   EXPECT_EQ(netRead.exitCode + netWrite.exitCode, 0) << netRead.err << netWrite.err;
-  EXPECT_EQ(SentBytes(netRead.err), readFrames);
-  EXPECT_EQ(SentBytes(netWrite.err), writeFrames);
+  EXPECT_EQ(BytesOfTrace(netRead.err).sent, readFrames);
+  EXPECT_EQ(BytesOfTrace(netWrite.err).sent, writeFrames);
   EXPECT_EQ(ReadBytes(path("net.vlt")), ReadBytes(path("read.vlt")));
   std::string err;
   sim->terminate(&err);
