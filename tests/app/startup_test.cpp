@@ -21,16 +21,11 @@
 namespace {
 
 using kit::ReadBytes;
+using kit::RunProgram;
 using kit::WriteBytes;
 
 // The configuration file as the program writes it with no port open and address '1'.
 constexpr char kSection[] = "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 0\r\n\r\n";
-
-int RunProgram() {
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  return Velt1Steuerung_Main(1, argv);
-}
 
 std::string Text(int panel, int control) {
   std::string text;

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "app/funktionen.h"
-#include "app/velt1steuerung_main.h"
 #include "tests/kit/app.h"
 #include "tests/kit/panels_fixture.h"
 #include "connection/com_main.h"
@@ -70,13 +69,10 @@ class ComStatusFlow : public ::testing::Test {
 
   // Runs the program; `step` acts once the main panel is up, then "Beenden".
   int Run(std::function<void()> step) {
-    char name[] = "velt1-steuerung";
-    char* argv[] = {name, nullptr};
-    auto script = kit::WhenMainPanelShown([step] {
+    return kit::RunProgram([step] {
       step();
       qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"});
     });
-    return Velt1Steuerung_Main(1, argv);
   }
   std::string Ini() { return kit::ReadBytes(directory / INI_DATEINAME); }
 

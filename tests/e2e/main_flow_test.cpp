@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "app/funktionen.h"
-#include "app/velt1steuerung_main.h"
 #include "tests/kit/app.h"
 #include "programs/par_main.h"
 
@@ -17,11 +16,7 @@ namespace fs = std::filesystem;
 
 // Runs the program until the script chooses "Beenden"; its exit code.
 int RunUntilBeenden() {
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  auto script = kit::WhenMainPanelShown(
-      [] { qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"}); });
-  return Velt1Steuerung_Main(1, argv);
+  return kit::RunProgram([] { qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"}); });
 }
 
 TEST(MainFlow, FirstStartWritesTheConfigurationFileIntoTheWorkingDirectory) {

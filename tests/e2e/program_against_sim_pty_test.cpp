@@ -10,7 +10,6 @@
 #include <string>
 
 #include "app/funktionen.h"
-#include "app/velt1steuerung_main.h"
 #include "tests/kit/app.h"
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
@@ -69,9 +68,7 @@ TEST_F(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
     }
     qtui::UserChooseMenuItem(gComPanel, {"Datei", "Beenden"});
   });
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
+  EXPECT_EQ(kit::RunProgram(), 0);
 
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(tooltip, sim->firstLine().substr(0, sim->firstLine().find(' ')));
@@ -102,9 +99,7 @@ TEST_F(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
     GetLabelFromIndex(gComPanel, COMPANEL_COMPORT, index, &ringLabel);
     qtui::UserChooseMenuItem(gMainPanel, {"Datei", "Beenden"});
   });
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
+  EXPECT_EQ(kit::RunProgram(), 0);
 
   EXPECT_GT(errorAfterStart, 0);
   EXPECT_EQ(portAfterRefill, 0);

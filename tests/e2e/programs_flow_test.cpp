@@ -22,7 +22,6 @@
 
 #include "app/funktionen.h"
 #include "app/qt/qt_popup_responder.h"
-#include "app/velt1steuerung_main.h"
 #include "tests/kit/app.h"
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
@@ -139,12 +138,7 @@ class ProgramsFlow : public ::testing::Test {
 
   // Runs the program; `step` acts once the main panel is up and must end the
   // program itself (QuitUserInterface, or the ways of quitting under test).
-  int Run(std::function<void()> step) {
-    char name[] = "velt1-steuerung";
-    char* argv[] = {name, nullptr};
-    auto script = kit::WhenMainPanelShown(step);
-    return Velt1Steuerung_Main(1, argv);
-  }
+  int Run(std::function<void()> step) { return kit::RunProgram(step); }
   int RunThenQuit(std::function<void()> step) {
     return Run([step] {
       step();

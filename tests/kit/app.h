@@ -1,7 +1,8 @@
 #pragma once
 // Helpers of the start-up, window and main-flow tests: a scratch working
-// directory, the runtime with a scripted popup responder, and a script step
-// that acts once the main panel is on screen (inside the event loop).
+// directory, the runtime with a scripted popup responder, the program run
+// with a script step that acts once the main panel is on screen (inside the
+// event loop), and its menus as shown.
 
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 
 #include "app/qt/qt_runtime.h"
 #include "app/qt/qt_runtime_testing.h"
+#include "app/velt1steuerung_main.h"
 #include "programs/par_main.h"
 #include "tests/kit/files.h"
 #include "tests/kit/scripted_responder.h"
@@ -60,6 +62,15 @@ inline std::unique_ptr<QTimer> WhenMainPanelShown(std::function<void()> step) {
   });
   timer->start();
   return timer;
+}
+
+// Runs the program as `velt1-steuerung` starts it, until its event loop
+// ends; with a `step`, that acts once the main panel is shown.
+inline int RunProgram(std::function<void()> step = {}) {
+  const std::unique_ptr<QTimer> script = step ? WhenMainPanelShown(std::move(step)) : nullptr;
+  char name[] = "velt1-steuerung";
+  char* argv[] = {name, nullptr};
+  return Velt1Steuerung_Main(1, argv);
 }
 
 // The titles of a panel's menu bar, as shown.
