@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -29,7 +27,7 @@
 
 namespace {
 
-constexpr int kPort = 20;
+constexpr int kPort = kit::kSimPort;
 
 int Value(int panel, int control) {
   int value = -1;
@@ -50,22 +48,14 @@ int ErrorNumber(int panel) {
   return Value(panel, control);
 }
 
-class ComStatusFlow : public ::testing::Test {
+class ComStatusFlow : public kit::SimBusTest {
  protected:
   void SetUp() override {
-    ::setenv("VELT1_PORTS", (directory / "ports").c_str(), 1);
     bus().addVelt1('1');
     bus().addVelt1('2');
     bus().addForeign('3');
     bus().addVelt1('5');
-    channel = rs232::AttachChannel(kPort, peer);
   }
-  void TearDown() override {
-    rs232::DetachChannel(kPort);
-    ::unsetenv("VELT1_PORTS");
-  }
-  sim::Bus& bus() { return peer->bus(); }
-  std::string Written() { return std::string(channel->written().begin(), channel->written().end()); }
 
   // Runs the program; `step` acts once the main panel is up, then "Beenden".
   int Run(std::function<void()> step) {
@@ -77,9 +67,6 @@ class ComStatusFlow : public ::testing::Test {
   std::string Ini() { return kit::ReadBytes(directory / INI_DATEINAME); }
 
   kit::WorkingDirectory directory;
-  kit::Runtime runtime;
-  std::shared_ptr<kit::WatchedSim> peer = std::make_shared<kit::WatchedSim>();
-  std::shared_ptr<rs232::Channel> channel;
 };
 
 TEST_F(ComStatusFlow, FirstStartThenTheStoredPortReopens) {
@@ -166,7 +153,7 @@ TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
                 return values;
               };
               EXPECT_EQ(statusLeds(), (std::vector<int>{10, 10, 10, 10}));  // off, dimmed
-              peer->onFrame = [&] {
+              sim->onFrame = [&] {
                 ledsDuringAccess.push_back({Value(gMainPanel, MAINPANEL_COMAKTIVLED),
                                             Value(gStatusPanel, STATUSPNL_COMAKTIVLED)});
               };

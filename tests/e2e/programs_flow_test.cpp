@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -44,7 +42,7 @@ namespace {
 namespace fs = std::filesystem;
 using kit::PopupKind;
 
-constexpr int kPort = 20;
+constexpr int kPort = kit::kSimPort;
 
 std::vector<std::string> ListLabels() {
   std::vector<std::string> labels;
@@ -119,20 +117,12 @@ Programm DeviceProgram(int n, const std::string& name) {
   return p;
 }
 
-class ProgramsFlow : public ::testing::Test {
+class ProgramsFlow : public kit::SimBusTest {
  protected:
   void SetUp() override {
-    ::setenv("VELT1_PORTS", (directory / "ports").c_str(), 1);
     bus().addVelt1('1');
-    channel = rs232::AttachChannel(kPort, peer);
-    kit::WriteBytes(directory / INI_DATEINAME,
-                    "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
+    kit::WriteBytes(directory / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
   }
-  void TearDown() override {
-    rs232::DetachChannel(kPort);
-    ::unsetenv("VELT1_PORTS");
-  }
-  sim::Bus& bus() { return peer->bus(); }
   sim::Velt1Model& device() { return *bus().velt1('1'); }
   kit::ScriptedResponder& popups() { return runtime.popups(); }
 
@@ -147,9 +137,6 @@ class ProgramsFlow : public ::testing::Test {
   }
 
   kit::WorkingDirectory directory;
-  kit::Runtime runtime;
-  std::shared_ptr<kit::WatchedSim> peer = std::make_shared<kit::WatchedSim>();
-  std::shared_ptr<rs232::Channel> channel;
 };
 
 TEST_F(ProgramsFlow, StartUpListValuesAndProgramNumberLimits) {
@@ -335,7 +322,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               // Status polling on, with a tick due at every step of the transfer.
               qtui::UserCommit(gStatusPanel, STATUSPNL_DAXSTATUSABFRAGE);
               SetCtrlAttribute(gStatusPanel, STATUSPNL_STATUSTIMER, ATTR_INTERVAL, 0.001);
-              peer->onFrame = [&] {
+              sim->onFrame = [&] {
                 QWidget* panel = qtui::PanelWidget(gMainPanel);
                 auto* bar = panel->findChild<QProgressBar*>("FORTSCHRITTSBALKEN");
                 if (bar == nullptr || !bar->isVisible()) return;
@@ -354,7 +341,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               popups().answerGeneric(2);
               channel->clearWritten();
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
-              peer->onFrame = nullptr;
+              sim->onFrame = nullptr;
               // The panel sends exactly the transfer unit's frames, which
               // velt1ctl read-all sends too (tests/tools), and no status poll.
               const std::string panelFrames(channel->written().begin(), channel->written().end());
@@ -450,7 +437,7 @@ TEST_F(ProgramsFlow, QuestionGoneFromTheRealScreenDuringTransfer) {
                 box = where;
                 differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
               });
-              peer->onFrame = [&] {
+              sim->onFrame = [&] {
                 auto* bar = qtui::PanelWidget(gMainPanel)->findChild<QProgressBar*>();
                 if (bar == nullptr || bar->value() < static_cast<int>(differs.size())) return;
                 differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));

@@ -16,16 +16,11 @@ void WatchedSim::received(const std::uint8_t* data, std::size_t count, rs232::Ch
 }
 
 void PanelsTest::SetUp() {
-  channel = rs232::AttachChannel(kSimPort, sim);
-
   Func_IniDateiSpracheLaden();
   ASSERT_EQ(Func_PanelsInitialisieren("V 1.0.2", "9/2011"), 0);
 }
 
-void PanelsTest::TearDown() {
-  Func_PanelsFreigeben();
-  rs232::DetachChannel(kSimPort);
-}
+void PanelsTest::TearDown() { Func_PanelsFreigeben(); }
 
 int PanelsTest::IntValue(int panel, int control) {
   int value = -12345;
@@ -68,11 +63,6 @@ std::vector<std::string> PanelsTest::PortRingItems() {
     items.push_back(label + "=" + std::to_string(value));
   }
   return items;
-}
-
-std::string PanelsTest::Written() {
-  const auto& bytes = channel->written();
-  return std::string(bytes.begin(), bytes.end());
 }
 
 }  // namespace kit
