@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
   std::printf("Ziele: Auslastung >= 0.97 am Pseudo-Terminal, >= 0.9 über ser2net; Host-CPU < 0.5 %%\n");
 
   // The simulator's line directly, then through ser2net on this machine in
-  // front of the same line (its settings: tests/device/ser2net_support.cpp).
+  // front of the same line (its settings: tests/kit/ser2net.cpp).
   const std::string line = sim.firstLine().substr(0, sim.firstLine().find(' '));
   const struct {
     const char* weg;

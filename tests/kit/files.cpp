@@ -27,9 +27,10 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
-  // Give back write permission that a test took away, so everything can go.
+  // Give back write permission that a test took away, so everything can go;
+  // links (a port's device) are left as they are.
   for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
-    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    if (!entry.is_symlink(ignored)) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(path_, ignored);
 }
