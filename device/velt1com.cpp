@@ -16,8 +16,10 @@ struct Hooks {
   std::function<void(int)> fehleranzeige;
 };
 
+// Per thread: velt1ctl serves several ports at once, each from a thread of its
+// own with its own session; the desktop program installs and uses them on one.
 Hooks& Installed() {
-  static Hooks hooks;
+  thread_local Hooks hooks;
   return hooks;
 }
 

@@ -1,5 +1,6 @@
 #include "support/qor_error.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 
@@ -11,9 +12,11 @@ namespace {
 constexpr int kEnglisch = 2;
 constexpr int kStilleMeldung = -6;  // codes -6000 .. -6999
 
-int fehlerSprache = 1;
-char fehlerText[QOR_FEHLERTEXT_LAENGE] = "";
-char fehlerUserstring[QOR_USERSTRING_LAENGE] = "";
+std::atomic<int> fehlerSprache{1};
+// Per thread, so that a message names the cause of its own thread's failure
+// (velt1ctl serves several ports at once).
+thread_local char fehlerText[QOR_FEHLERTEXT_LAENGE] = "";
+thread_local char fehlerUserstring[QOR_USERSTRING_LAENGE] = "";
 
 bool Englisch() { return fehlerSprache == kEnglisch; }
 

@@ -7,7 +7,8 @@
 // Codes -6000 .. -6999 are silent: the user cancelled, or the operation has
 // already shown its own message; no error box shows them.
 //
-// Single-threaded: all calls come from the user-interface thread.
+// The message buffer and the pending user string belong to the calling
+// thread; the language is the same for all.
 
 // Capacities of the module's buffers, terminating NUL included.
 constexpr int QOR_FEHLERTEXT_LAENGE = 500;

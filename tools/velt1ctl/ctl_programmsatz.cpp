@@ -12,23 +12,24 @@ struct PanelWert {
   double Programm::*feld;
   double vorgabe;
   Wertebereich bereich;
+  int nachkommastellen;  // -1: the voltage source's ring shows its items' texts
 };
 
-// The defaults and the ranges of the main panel's parameter controls.
+// The defaults, ranges and decimals of the main panel's parameter controls.
 constexpr PanelWert kPanel[] = {
-    {&Programm::pruefspannungsquelle, 1, {1, 3, true}},
-    {&Programm::pruefspannung, 2, {2, 33, false}},
-    {&Programm::anzahlzaehne, 60, {1, 125, false}},
-    {&Programm::sensorkanaele, 2, {1, 2, false}},
-    {&Programm::toleranzhigh, 1, {0, 33, false}},
-    {&Programm::toleranzlow, 1, {0, 33, false}},
-    {&Programm::toleranzphase, 10, {0, 180, false}},
-    {&Programm::schwellwertsteigendeflanke, 50, {1, 99, false}},
-    {&Programm::schwellwertfallendeflanke, 50, {1, 99, false}},
-    {&Programm::totzeitvorsteigend, 1, {1, 999, false}},
-    {&Programm::totzeitnachsteigend, 20, {20, 999, false}},
-    {&Programm::totzeitvorfallend, 1, {1, 999, false}},
-    {&Programm::totzeitnachfallend, 20, {20, 999, false}},
+    {&Programm::pruefspannungsquelle, 1, {1, 3, true}, -1},
+    {&Programm::pruefspannung, 2, {2, 33, false}, 1},
+    {&Programm::anzahlzaehne, 60, {1, 125, false}, 0},
+    {&Programm::sensorkanaele, 2, {1, 2, false}, 0},
+    {&Programm::toleranzhigh, 1, {0, 33, false}, 1},
+    {&Programm::toleranzlow, 1, {0, 33, false}, 1},
+    {&Programm::toleranzphase, 10, {0, 180, false}, 0},
+    {&Programm::schwellwertsteigendeflanke, 50, {1, 99, false}, 0},
+    {&Programm::schwellwertfallendeflanke, 50, {1, 99, false}, 0},
+    {&Programm::totzeitvorsteigend, 1, {1, 999, false}, 0},
+    {&Programm::totzeitnachsteigend, 20, {20, 999, false}, 0},
+    {&Programm::totzeitvorfallend, 1, {1, 999, false}, 0},
+    {&Programm::totzeitnachfallend, 20, {20, 999, false}, 0},
 };
 
 const PanelWert& PanelFuer(const ProgrammWert& wert) {
@@ -38,8 +39,9 @@ const PanelWert& PanelFuer(const ProgrammWert& wert) {
   return kPanel[0];  // unreachable: every field has its control
 }
 
-// The shortest text that reads back as the same double: 19.999 is not "20".
-std::string Zahl(double wert) {
+}  // namespace
+
+std::string KuerzesteZahl(double wert) {
   char text[32];
   for (int stellen = 15; stellen <= 17; ++stellen) {
     std::snprintf(text, sizeof text, "%.*g", stellen, wert);
@@ -48,7 +50,13 @@ std::string Zahl(double wert) {
   return text;
 }
 
-}  // namespace
+std::string PanelText(const ProgrammWert& wert, double zahl) {
+  const int stellen = PanelFuer(wert).nachkommastellen;
+  if (stellen < 0) return "";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", stellen, zahl);
+  return text;
+}
 
 Programmsatz DefaultProgrammsatz() {
   Programmsatz satz{};
@@ -72,10 +80,11 @@ std::string BereichVerletzt(const ProgrammWert& wert, double zahl) {
   const Wertebereich bereich = PanelBereich(wert);
   if (bereich.nurGanzeZahlen) {
     if (zahl == 1 || zahl == 2 || zahl == 3) return "";
-    return Zahl(zahl) + " ist nicht 1, 2 oder 3";
+    return KuerzesteZahl(zahl) + " ist nicht 1, 2 oder 3";
   }
   if (zahl >= bereich.minimum && zahl <= bereich.maximum) return "";
-  return Zahl(zahl) + " liegt nicht in " + Zahl(bereich.minimum) + ".." + Zahl(bereich.maximum);
+  return KuerzesteZahl(zahl) + " liegt nicht in " + KuerzesteZahl(bereich.minimum) + ".." +
+         KuerzesteZahl(bereich.maximum);
 }
 
 std::string GeraetebereichVerletzt(const ProgrammWert& wert, double zahl) {
@@ -83,5 +92,5 @@ std::string GeraetebereichVerletzt(const ProgrammWert& wert, double zahl) {
   double oben = 0;
   QORVELT1_ParameterGrenzen(wert.keyword, &unten, &oben);
   if (QORVELT1_ParameterZulaessig(wert.keyword, zahl)) return "";
-  return Zahl(zahl) + " liegt nicht in " + Zahl(unten) + ".." + Zahl(oben);
+  return KuerzesteZahl(zahl) + " liegt nicht in " + KuerzesteZahl(unten) + ".." + KuerzesteZahl(oben);
 }
