@@ -8,7 +8,7 @@
 
 #include "app/funktionen.h"
 #include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
+#include "tests/kit/app.h"
 #include "connection/com_main.h"
 #include "connection/status_main.h"
 #include "programs/par_main.h"
@@ -18,7 +18,7 @@
 
 namespace {
 
-using apptest::MenuItem;
+using kit::MenuItem;
 
 struct Geometry {
   int top, left, width, height;
@@ -51,7 +51,7 @@ class Fensterverwaltung : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(Velt1Steuerung_PanelsLaden(), 0); }
   void TearDown() override { Func_PanelsFreigeben(); }
-  apptest::Runtime runtime_;
+  kit::Runtime runtime_;
 };
 
 TEST_F(Fensterverwaltung, EachWindowMenuListsAllPanelsWithItsOwnChecked) {
@@ -67,7 +67,7 @@ TEST_F(Fensterverwaltung, EachWindowMenuListsAllPanelsWithItsOwnChecked) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(apptest::FensterItems(*row.panel), row.items);
+    EXPECT_EQ(kit::WindowMenuItems(*row.panel), row.items);
   }
 }
 
@@ -191,11 +191,11 @@ TEST_F(Fensterverwaltung, ListKeepsToItsCapacity) {
   const std::string umlaut = std::string(MAX_FENSTERNAME - 1, 'y') + "ä";
   Fenster_PanelZurListeHinzufuegen(com, umlaut, 0);
   Fenster_MenueintraegeErstellen();
-  EXPECT_EQ(apptest::FensterItems(main),
+  EXPECT_EQ(kit::WindowMenuItems(main),
             (std::vector<MenuItem>{{std::string(MAX_FENSTERNAME, 'x'), true},
                                    {"Com", false},
                                    {std::string(MAX_FENSTERNAME - 1, 'y'), false}}));
-  EXPECT_TRUE(apptest::FensterItems(com).empty());
+  EXPECT_TRUE(kit::WindowMenuItems(com).empty());
   DiscardPanel(com);
   DiscardPanel(main);
 }

@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using AccessibilityTest = RuntimeTest;
@@ -161,4 +161,4 @@ TEST_F(AccessibilityTest, LedsRingsAndThePictureRingTellWhatTheyShow) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

@@ -8,9 +8,9 @@
 #include <climits>
 
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using ControlsTest = RuntimeTest;
@@ -264,4 +264,4 @@ TEST_F(ControlsTest, WrongAddressesAndTypesAreRefused) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

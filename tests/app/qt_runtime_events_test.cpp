@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using EventsTest = RuntimeTest;
@@ -178,4 +178,4 @@ TEST_F(EventsTest, PanelDiscardedByItsOwnCallbackGoesQuietly) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

@@ -5,9 +5,9 @@
 #include <QMenuBar>
 
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using MenusTest = RuntimeTest;
@@ -107,4 +107,4 @@ TEST_F(MenusTest, DiscardedMenuLeavesTheBarWithItsSubmenu) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

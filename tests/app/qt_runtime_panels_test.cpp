@@ -6,9 +6,9 @@
 #include <QWidget>
 
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using PanelsTest = RuntimeTest;
@@ -107,4 +107,4 @@ TEST_F(PanelsTest, PictureOfAHiddenPanelHasItsSize) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

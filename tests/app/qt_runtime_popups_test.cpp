@@ -6,17 +6,16 @@
 
 #include "app/qt/qt_popup_responder.h"
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
-#include "scripted_responder_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
+#include "tests/kit/scripted_responder.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using PopupsTest = RuntimeTest;
-using uitest::PopupKind;
 
 TEST_F(PopupsTest, MessageBoxesAreShownAndAnswered) {
-  uitest::ScopedScriptedResponder script;
+  kit::ScopedScriptedResponder script;
   script->answerGeneric(2);
   EXPECT_EQ(MessagePopup("Fehler", "Datei nicht gefunden"), 0);
   EXPECT_EQ(GenericMessagePopup("Frage", "Speichern?", "__Ja", "__Nein", "Abbrechen", 1, 1, 3), 2);
@@ -37,14 +36,14 @@ TEST_F(PopupsTest, MessageBoxesAreShownAndAnswered) {
 }
 
 TEST_F(PopupsTest, MalformedMessageBoxesAreRefused) {
-  uitest::ScopedScriptedResponder script;
+  kit::ScopedScriptedResponder script;
   EXPECT_EQ(GenericMessagePopup("t", "m", "", "", "", 0, 0, 0), UIE_BAD_ATTRIBUTE);
   EXPECT_EQ(GenericMessagePopup("t", "m", "OK", "", "", 4, 0, 0), UIE_BAD_ATTRIBUTE);
   EXPECT_TRUE(script->shown().empty());
 }
 
 TEST_F(PopupsTest, FileDialogsAnswerFromTheScript) {
-  uitest::ScopedScriptedResponder script;
+  kit::ScopedScriptedResponder script;
   script->answerFile(VAL_NEW_FILE_SELECTED, "/tmp/neu.vlt");
   std::string path = "old";
   EXPECT_EQ(FileSelectPopup("", "*.vlt", "*.vlt", "Speichern", VAL_SAVE_BUTTON, 0, 1, 1, 1, &path),
@@ -64,7 +63,7 @@ TEST_F(PopupsTest, FileDialogsAnswerFromTheScript) {
 }
 
 TEST_F(PopupsTest, UserEventOnAPopupFromTheScript) {
-  uitest::ScopedScriptedResponder script;
+  kit::ScopedScriptedResponder script;
   script->answerUserEventWithTexts(CHILD_OK, {{CHILD_STRING, "Neuer Name"}});
   EXPECT_EQ(InstallPopup(child), 0);
   EXPECT_TRUE(qtui::IsPanelVisible(child));
@@ -102,4 +101,4 @@ TEST_F(PopupsTest, ScreenResponderWaitsForTheNextCommit) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

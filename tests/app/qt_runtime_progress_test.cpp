@@ -7,9 +7,9 @@
 #include <QWidget>
 
 #include "app/qt/qt_runtime_testing.h"
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
-namespace rttest {
+namespace kit {
 namespace {
 
 using ProgressTest = RuntimeTest;
@@ -54,4 +54,4 @@ TEST_F(ProgressTest, BadPanelOrMaximumIsRefused) {
 }
 
 }  // namespace
-}  // namespace rttest
+}  // namespace kit

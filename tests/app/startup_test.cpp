@@ -9,7 +9,7 @@
 
 #include "app/funktionen.h"
 #include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
+#include "tests/kit/app.h"
 #include "connection/com_main.h"
 #include "connection/status_main.h"
 #include "programs/par_main.h"
@@ -20,17 +20,12 @@
 
 namespace {
 
-using apptest::ReadFile;
-using apptest::WriteFile;
+using kit::ReadBytes;
+using kit::RunProgram;
+using kit::WriteBytes;
 
 // The configuration file as the program writes it with no port open and address '1'.
 constexpr char kSection[] = "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 0\r\n\r\n";
-
-int RunProgram() {
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  return Velt1Steuerung_Main(1, argv);
-}
 
 std::string Text(int panel, int control) {
   std::string text;
@@ -51,7 +46,7 @@ int Attribute(int panel, int control, int attribute) {
 }
 
 TEST(Startup, ModulesPrepareTheirPanelsWithTheRunTimeTexts) {
-  apptest::Runtime runtime;
+  kit::Runtime runtime;
   ASSERT_EQ(Velt1Steuerung_PanelsLaden(), 0);
   EXPECT_EQ(gSprache, 1);
   EXPECT_EQ(gPaneltitle, "VELT-1 Steuerung");
@@ -65,7 +60,7 @@ TEST(Startup, ModulesPrepareTheirPanelsWithTheRunTimeTexts) {
     EXPECT_EQ(taskbar, 1);
     EXPECT_FALSE(qtui::IsPanelVisible(panel)) << "start-up shows the main panel later";
   }
-  EXPECT_EQ(apptest::MenuTitles(gMainPanel),
+  EXPECT_EQ(kit::MenuTitles(gMainPanel),
             (std::vector<std::string>{"Datei", "Programm", "Fenster", "Hilfe"}));
   std::string name;
   const int bar = GetPanelMenuBar(gMainPanel);
@@ -99,7 +94,7 @@ TEST(Startup, ModulesPrepareTheirPanelsWithTheRunTimeTexts) {
 }
 
 TEST(Startup, InfoPopupShowsAndClosesWithOk) {
-  apptest::Runtime runtime;
+  kit::Runtime runtime;
   ASSERT_EQ(Velt1Steuerung_PanelsLaden(), 0);
   DisplayPanel(gMainPanel);
   ASSERT_EQ(qtui::UserChooseMenuItem(gMainPanel, {"Hilfe", "Info"}), 0);
@@ -135,8 +130,8 @@ TEST(Startup, FailingModuleStopsStartUp) {
   auto state = [](int handle) { return handle > 0 ? kLoaded : handle < 0 ? kFailed : kNotCalled; };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.missing);
-    apptest::WorkingDirectory directory;
-    apptest::Runtime runtime;
+    kit::WorkingDirectory directory;
+    kit::Runtime runtime;
     ui::Definition broken = ui::Velt1Gui();
     std::erase_if(broken.panels, [&](const ui::PanelDef& p) { return p.id == row.missing; });
     qtui::RegisterDefinition(broken);
@@ -150,7 +145,7 @@ TEST(Startup, FailingModuleStopsStartUp) {
     EXPECT_FALSE(std::filesystem::exists(INI_DATEINAME));
     if (row.main == kLoaded) {
       EXPECT_FALSE(qtui::IsPanelVisible(gMainPanel));
-      EXPECT_TRUE(apptest::FensterItems(gMainPanel).empty()) << "menus are built last";
+      EXPECT_TRUE(kit::WindowMenuItems(gMainPanel).empty()) << "menus are built last";
     }
     // The program would end here; the test tidies up what was loaded.
     for (int panel : {gStatusPanel, gComPanel, gMainPanel})
@@ -173,24 +168,24 @@ TEST(Startup, ConfigurationFileReadCodesAndBoxes) {
       {"unreadable: a folder of that name",
        [] { std::filesystem::create_directory(INI_DATEINAME); }, -801286, "Fehler #801286",
        "Fehler beim lesen der INI-Datei"},
-      {"empty file", [] { WriteFile(INI_DATEINAME, ""); }, -801501, "Fehler #801501",
+      {"empty file", [] { WriteBytes(INI_DATEINAME, ""); }, -801501, "Fehler #801501",
        "Fehler beim lesen der INI-Datei"},
-      {"section com without lcom", [] { WriteFile(INI_DATEINAME, "[com]\r\ncom = 0\r\n"); },
+      {"section com without lcom", [] { WriteBytes(INI_DATEINAME, "[com]\r\ncom = 0\r\n"); },
        -801502, "Fehler #801502", "Fehler beim lesen der INI-Datei"},
-      {"whole section com", [] { WriteFile(INI_DATEINAME, kSection); }, 0, "", ""},
+      {"whole section com", [] { WriteBytes(INI_DATEINAME, kSection); }, 0, "", ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     {
-      apptest::WorkingDirectory directory;
+      kit::WorkingDirectory directory;
       row.prepare();
       EXPECT_EQ(Func_IniDateiLaden(), row.code);
     }
-    apptest::WorkingDirectory directory;
-    apptest::Runtime runtime;
+    kit::WorkingDirectory directory;
+    kit::Runtime runtime;
     row.prepare();
     bool mainShown = false;
-    auto script = apptest::WhenMainPanelShown([&] {
+    auto script = kit::WhenMainPanelShown([&] {
       mainShown = true;
       qtui::UserChooseMenuItem(gMainPanel, {"Datei", "Beenden"});
     });
@@ -201,7 +196,7 @@ TEST(Startup, ConfigurationFileReadCodesAndBoxes) {
       EXPECT_TRUE(shown.empty());
     } else {
       ASSERT_EQ(shown.size(), 1u);
-      EXPECT_EQ(shown[0].kind, uitest::PopupKind::Message);
+      EXPECT_EQ(shown[0].kind, kit::PopupKind::Message);
       EXPECT_EQ(shown[0].title, row.title);
       EXPECT_EQ(shown[0].text, row.text);
     }
@@ -216,18 +211,18 @@ TEST(Startup, ConfigurationFileWriteCodes) {
   };
   const Row rows[] = {
       {"new file", [] {}, 0},
-      {"replaces the old file", [] { WriteFile(INI_DATEINAME, "[alt]\r\nx = 1\r\n"); }, 0},
+      {"replaces the old file", [] { WriteBytes(INI_DATEINAME, "[alt]\r\nx = 1\r\n"); }, 0},
       {"a folder of that name", [] { std::filesystem::create_directory(INI_DATEINAME); },
        -800287},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    apptest::WorkingDirectory directory;
+    kit::WorkingDirectory directory;
     row.prepare();
     EXPECT_EQ(Func_IniDateiSchreiben(), row.code);
     // Only the COM session keeps settings: no port open, address '1'.
     if (row.code == 0) {
-      EXPECT_EQ(ReadFile(INI_DATEINAME), kSection);
+      EXPECT_EQ(ReadBytes(INI_DATEINAME), kSection);
     }
   }
 }
@@ -247,11 +242,11 @@ TEST(Startup, QuitsFromEachTopLevelWindow) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    apptest::WorkingDirectory directory;
-    apptest::Runtime runtime;
-    WriteFile(INI_DATEINAME, "; vor dem Start\r\n" + std::string(kSection));
+    kit::WorkingDirectory directory;
+    kit::Runtime runtime;
+    WriteBytes(INI_DATEINAME, "; vor dem Start\r\n" + std::string(kSection));
     int quitFrom = 0;
-    auto script = apptest::WhenMainPanelShown([&] {
+    auto script = kit::WhenMainPanelShown([&] {
       quitFrom = *row.panel;
       if (quitFrom != gMainPanel) Fenster_SwitchPanels(gMainPanel, quitFrom);
       if (row.closeBox)
@@ -261,7 +256,7 @@ TEST(Startup, QuitsFromEachTopLevelWindow) {
     });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_GT(quitFrom, 0);
-    EXPECT_EQ(ReadFile(INI_DATEINAME), kSection) << "written at the end";
+    EXPECT_EQ(ReadBytes(INI_DATEINAME), kSection) << "written at the end";
     EXPECT_EQ(qtui::PanelWidget(quitFrom), nullptr) << "discarded";
     EXPECT_TRUE(runtime.popups().shown().empty());
   }

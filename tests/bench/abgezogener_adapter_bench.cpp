@@ -16,7 +16,7 @@
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
-#include "tests/programs/pty_geraet_support.h"
+#include "tests/kit/pty_device.h"
 
 namespace {
 
@@ -27,18 +27,18 @@ constexpr int kErwarteterCode = -403208;  // no answer to the parameter read
 // One transfer with a hang-up; the time from it to the transfer's end in
 // milliseconds, or a negative number when the transfer did not end as due.
 double EinLauf() {
-  programs_test::PtyGeraet geraet(kPort, kAuflegenBeiRahmen);
+  kit::PtyDevice geraet(kPort, kAuflegenBeiRahmen);
   if (QORVELT1_Open(kPort, 9600) != 0 || QORVELT1_Timeout(kPort, 1.5) != 0) return -1;
   std::array<Programm, PROGRAMM_ANZAHL> tabelle{};
   Geraetedienste dienste;
   const int code = Programmtransfer_Lesen(tabelle, 0, TransferUmfang::Alle, dienste).code;
-  const auto ende = programs_test::PtyGeraet::Uhr::now();
+  const auto ende = kit::PtyDevice::Clock::now();
   QORVELT1_Close(kPort);
   if (code != kErwarteterCode) {
     std::fprintf(stderr, "Fehler #%d statt #%d\n", -code, -kErwarteterCode);
     return -1;
   }
-  return std::chrono::duration<double, std::milli>(ende - geraet.Aufgelegt()).count();
+  return std::chrono::duration<double, std::milli>(ende - geraet.hungUp()).count();
 }
 
 }  // namespace

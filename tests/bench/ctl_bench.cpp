@@ -9,15 +9,18 @@
 //
 // Usage: velt1_bench_ctl [RUNS [FIFO]]   (default 1 run, FIFO 1)
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 
-#include "process_support.h"
+#include "tests/kit/process.h"
+#include "tests/kit/trace.h"
 
 namespace {
+
+using namespace kit;
 
 constexpr double kCharSeconds = 10.0 / 9600.0;
 const std::string kCom = "31";
@@ -27,21 +30,10 @@ struct Counted {
   long frames = 0;      // frames the host sent
 };
 
-// The bytes of a --trace, each line "[time] -> 23 31 ... 0D  text".
 Counted CountTrace(const std::string& trace) {
-  Counted counted;
-  std::istringstream lines(trace);
-  for (std::string line; std::getline(lines, line);) {
-    const std::size_t arrow = line.find("] ");
-    if (arrow == std::string::npos) continue;
-    const bool sent = line.compare(arrow + 2, 2, "->") == 0;
-    std::istringstream hex(line.substr(arrow + 4, line.find("  ", arrow + 4) - arrow - 4));
-    for (unsigned byte = 0; hex >> std::hex >> byte;) {
-      ++counted.characters;
-      if (sent && byte == 0x0D) ++counted.frames;
-    }
-  }
-  return counted;
+  const TracedBytes bytes = BytesOfTrace(trace);
+  return {static_cast<long>(bytes.sent.size() + bytes.received.size()),
+          static_cast<long>(std::count(bytes.sent.begin(), bytes.sent.end(), '\r'))};
 }
 
 bool Run(const std::vector<std::string>& arguments, const std::string& ports, ToolRun& run) {

@@ -13,9 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "process_support.h"
+#include "tests/kit/process.h"
 
 namespace {
+
+using namespace kit;
 
 constexpr int kFirstCom = 40;
 constexpr int kMostPorts = 16;

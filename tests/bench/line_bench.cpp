@@ -24,10 +24,12 @@
 
 #include "device/qorvelt1.h"
 #include "device/serial_port.h"
-#include "process_support.h"
-#include "tests/device/ser2net_support.h"
+#include "tests/kit/process.h"
+#include "tests/kit/ser2net.h"
 
 namespace {
+
+using namespace kit;
 
 constexpr int kPort = 30;
 constexpr double kCharSeconds = 10.0 / 9600.0;
@@ -121,23 +123,23 @@ int main(int argc, char** argv) {
   std::printf("Ziele: Auslastung >= 0.97 am Pseudo-Terminal, >= 0.9 über ser2net; Host-CPU < 0.5 %%\n");
 
   // The simulator's line directly, then through ser2net on this machine in
-  // front of the same line (its settings: tests/device/ser2net_support.cpp).
+  // front of the same line (its settings: tests/kit/ser2net.cpp).
   const std::string line = sim.firstLine().substr(0, sim.firstLine().find(' '));
   const struct {
     const char* weg;
-    std::optional<velt1test::Ser2net::Mode> server;
+    std::optional<kit::Ser2net::Mode> server;
   } wege[] = {
       {"Pseudo-Terminal (COM 30)", std::nullopt},
-      {"ser2net, rohes TCP", velt1test::Ser2net::Mode::Raw},
-      {"ser2net, RFC 2217", velt1test::Ser2net::Mode::Rfc2217},
+      {"ser2net, rohes TCP", kit::Ser2net::Mode::Raw},
+      {"ser2net, RFC 2217", kit::Ser2net::Mode::Rfc2217},
   };
   for (const auto& weg : wege) {
-    std::unique_ptr<velt1test::Ser2net> server;
+    std::unique_ptr<kit::Ser2net> server;
     int port = kPort;
     if (weg.server) {
-      server = std::make_unique<velt1test::Ser2net>(line, *weg.server);
+      server = std::make_unique<kit::Ser2net>(line, *weg.server);
       port = kPort + 1;
-      velt1test::NameNetworkPort(port, server->address());
+      kit::NameNetworkPort(port, server->address());
     }
     Lauf lauf;
     const int code = Messen(port, sets, lauf);

@@ -6,7 +6,7 @@
 
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
-#include "connection_fixture_support.h"
+#include "tests/kit/panels_fixture.h"
 #include "programs/par_main.h"
 #include "sim/velt1_model.h"
 #include "support/qor_error.h"
@@ -15,10 +15,10 @@
 
 namespace {
 
-using contest::ErrorDisplay;
-using contest::kSimPort;
+using kit::ErrorDisplay;
+using kit::kSimPort;
 
-class QorComDisplay : public contest::PanelsTest {
+class QorComDisplay : public kit::PanelsTest {
  protected:
   std::vector<int> AddressLeds() {
     std::vector<int> leds;

@@ -11,21 +11,21 @@
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
 #include "connection/qor_com_portliste.h"
-#include "connection_fixture_support.h"
+#include "tests/kit/panels_fixture.h"
 #include "device/port_map.h"
 #include "device/qorvelt1.h"
 #include "programs/par_main.h"
-#include "tests/device/pty_support.h"
+#include "tests/kit/pty.h"
 #include "support/qor_error.h"
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"
 
 namespace {
 
-using contest::kSimPort;
+using kit::kSimPort;
 namespace fs = std::filesystem;
 
-class QorComSession : public contest::PanelsTest {};
+class QorComSession : public kit::PanelsTest {};
 
 TEST_F(QorComSession, OpenSwitchToggleAndClose) {
   // Each step: the call, its result, then port, last port, ring and pictures.
@@ -159,7 +159,7 @@ TEST_F(QorComSession, RefillClosesAPortThatHasGone) {
 }
 
 TEST_F(QorComSession, PortThatWillNotOpenSaysWhyAndWhich) {
-  velt1test::PtyPort pty(30);
+  kit::PtyPort pty(30);
   // Another program holds the device.
   const int holder = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
   ASSERT_GE(holder, 0);
@@ -168,10 +168,10 @@ TEST_F(QorComSession, PortThatWillNotOpenSaysWhyAndWhich) {
   ASSERT_EQ(qtui::UserCommitValue(gComPanel, COMPANEL_COMPORT, 30), 0);
   EXPECT_EQ(QorCom_ComPortGet(), 0);
   EXPECT_EQ(ErrorDisplays()[2],
-            (contest::ErrorDisplay{1,
-                                   std::string(QOR_Fehlermeldung(-100003)) + "\nCOM 30 (" +
-                                       pty.slavePath() + ") ist von einem anderen Programm belegt.",
-                                   100003}));
+            (kit::ErrorDisplay{1,
+                               std::string(QOR_Fehlermeldung(-100003)) + "\nCOM 30 (" +
+                                   pty.slavePath() + ") ist von einem anderen Programm belegt.",
+                               100003}));
   std::string whole;
   GetCtrlAttribute(gMainPanel, MAINPANEL_FEHLERSTRING, ATTR_TOOLTIP_TEXT, &whole);
   EXPECT_EQ(whole, ErrorDisplays()[0].text);
@@ -180,7 +180,7 @@ TEST_F(QorComSession, PortThatWillNotOpenSaysWhyAndWhich) {
   // Freed again: the same choice opens it, and the tooltip names the device.
   ASSERT_EQ(qtui::UserCommitValue(gComPanel, COMPANEL_COMPORT, 30), 0);
   EXPECT_EQ(QorCom_ComPortGet(), 30);
-  EXPECT_EQ(ErrorDisplays()[0], (contest::ErrorDisplay{0, "", 0}));
+  EXPECT_EQ(ErrorDisplays()[0], (kit::ErrorDisplay{0, "", 0}));
   std::string tooltip;
   GetCtrlAttribute(gComPanel, COMPANEL_COMPORT, ATTR_TOOLTIP_TEXT, &tooltip);
   EXPECT_EQ(tooltip, pty.slavePath());

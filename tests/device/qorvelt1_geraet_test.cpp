@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "device/qorvelt1.h"
-#include "tests/device/scripted_peer_support.h"
+#include "tests/kit/scripted_peer.h"
 
-using namespace velt1_test;
+using namespace kit;
 
 namespace {
 
@@ -21,20 +21,20 @@ TEST(Qorvelt1IdLesen, FramesRepliesAndCodes) {
     int expected;
     std::string id;
   } cases[] = {
-      {'1', ACK + "#1QOR-VELT1-V2.3\r", 0, "QOR-VELT1-V2.3"},
-      {'a', ACK + "#aQOR-VELT1\r", 0, "QOR-VELT1"},
-      {'1', ACK + "#1" + id26 + "\r", 0, id26},
+      {'1', kAck + "#1QOR-VELT1-V2.3\r", 0, "QOR-VELT1-V2.3"},
+      {'a', kAck + "#aQOR-VELT1\r", 0, "QOR-VELT1"},
+      {'1', kAck + "#1" + id26 + "\r", 0, id26},
       {'&', "", -400006, ""},
       {'A', "", -400006, ""},
       {'0', "", -400006, ""},
-      {'1', ACK + "#2QOR-VELT1\r", -404015, ""},
-      {'1', ACK + "X1QOR-VELT1\r", -404015, ""},
-      {'1', ACK + "#1QOR-VELT1 \r", -404015, ""},
-      {'1', ACK + "#1\r", -404015, ""},
-      {'1', ACK + std::string("#1QOR\0XY\r", 9), -404015, ""},  // the text ends at the NUL
-      {'1', ACK + "#1" + id26 + "JJJ", -404015, ""},  // cut after 29 bytes, no CR
-      {'1', ACK, -404014, ""},
-      {'1', ACK + "#1QOR", -404014, ""},
+      {'1', kAck + "#2QOR-VELT1\r", -404015, ""},
+      {'1', kAck + "X1QOR-VELT1\r", -404015, ""},
+      {'1', kAck + "#1QOR-VELT1 \r", -404015, ""},
+      {'1', kAck + "#1\r", -404015, ""},
+      {'1', kAck + std::string("#1QOR\0XY\r", 9), -404015, ""},  // the text ends at the NUL
+      {'1', kAck + "#1" + id26 + "JJJ", -404015, ""},  // cut after 29 bytes, no CR
+      {'1', kAck, -404014, ""},
+      {'1', kAck + "#1QOR", -404014, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reply);
@@ -73,7 +73,7 @@ TEST(Qorvelt1DeviceFunction, FramesAndCodes) {
   };
   for (const Case& c : cases) {
     PeerRig rig;
-    if (c.adresse != '&') rig.peer().then(ACK);
+    if (c.adresse != '&') rig.peer().then(kAck);
     EXPECT_EQ(QORVELT1_DeviceFunction(kPort, c.adresse, c.funktion), c.expected) << c.frame;
     EXPECT_EQ(rig.written(), c.frame);
   }
@@ -106,7 +106,7 @@ TEST(Qorvelt1Programm, StoreAndLoadFramesAndCodes) {
   };
   for (const Case& c : cases) {
     PeerRig rig;
-    if (c.adresse != '&') rig.peer().then(ACK);
+    if (c.adresse != '&') rig.peer().then(kAck);
     EXPECT_EQ(c.fn(kPort, c.adresse, c.programm), c.expected) << c.frame;
     EXPECT_EQ(rig.written(), c.frame);
   }

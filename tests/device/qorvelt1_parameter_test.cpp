@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "device/qorvelt1.h"
-#include "tests/device/scripted_peer_support.h"
+#include "tests/kit/scripted_peer.h"
 
-using namespace velt1_test;
+using namespace kit;
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST(Qorvelt1ParameterSchreiben, FramesAndCodes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.frame);
     PeerRig rig;
-    if (c.adresse != '&') rig.peer().then(ACK);
+    if (c.adresse != '&') rig.peer().then(kAck);
     EXPECT_EQ(QORVELT1_ParameterSchreiben(kPort, c.adresse, c.keyword, c.wert, 0, c.name),
               c.expected);
     EXPECT_EQ(rig.written(), c.frame);
@@ -75,7 +75,7 @@ TEST(Qorvelt1ParameterSchreiben, NameNeverBecomesASecondCommand) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.frame);
     PeerRig rig;
-    rig.peer().then(ACK);
+    rig.peer().then(kAck);
     EXPECT_EQ(QORVELT1_ParameterSchreiben(kPort, '1', "programmname", 0, 0, c.name.c_str()), 0);
     EXPECT_EQ(rig.written(), c.frame);
   }
@@ -107,7 +107,7 @@ TEST(Qorvelt1ParameterSchreiben, LimitsOfEveryKeyword) {
     SCOPED_TRACE(l.keyword);
     for (double wert : {l.unten - 0.00009, l.oben + 0.00009}) {
       PeerRig rig;
-      rig.peer().then(ACK);
+      rig.peer().then(kAck);
       EXPECT_EQ(QORVELT1_ParameterSchreiben(kPort, '1', l.keyword, wert, 0, nullptr), 0);
       const std::string zahl = std::to_string(static_cast<int>(std::lround(wert))) + l.dezimalen;
       EXPECT_EQ(rig.written(), std::string("#1") + l.befehl + zahl + "\r");
@@ -161,7 +161,7 @@ TEST(Qorvelt1ParameterLesen, RepliesAndCodes) {
     SCOPED_TRACE(c.reply);
     PeerRig rig;
     const bool refused = c.expected / 1000 == -400 || c.expected / 1000 == -401;
-    if (!refused) rig.peer().then(ACK + c.reply);
+    if (!refused) rig.peer().then(kAck + c.reply);
     double wert = -1;
     int status = -1;
     char name[26] = "?";
@@ -177,7 +177,7 @@ TEST(Qorvelt1ParameterLesen, RepliesAndCodes) {
       EXPECT_EQ(rig.written(), "");
     }
     // Whatever is left of the reply does not disturb the next command.
-    rig.peer().then(ACK + "#1Z1R61\r");
+    rig.peer().then(kAck + "#1Z1R61\r");
     ASSERT_EQ(QORVELT1_ParameterLesen(kPort, '1', "anzahlzaehne", &wert, nullptr, nullptr), 0);
     EXPECT_EQ(wert, 61);
   }
@@ -192,10 +192,10 @@ TEST(Qorvelt1ParameterLesen, RepliesAndCodes) {
 TEST(Qorvelt1ParameterLesen, LateReplyToTimedOutCommandIsDiscarded) {
   PeerRig rig;
   double wert = 0;
-  rig.peer().then({"", ACK + "#1Z1R60\r", false});
+  rig.peer().then({"", kAck + "#1Z1R60\r", false});
   EXPECT_EQ(QORVELT1_ParameterLesen(kPort, '1', "anzahlzaehne", &wert, nullptr, nullptr), -403208);
   EXPECT_GT(rig.channel().pendingForHost(), 0u);
-  rig.peer().then(ACK + "#1V1R12.5\r");
+  rig.peer().then(kAck + "#1V1R12.5\r");
   EXPECT_EQ(QORVELT1_ParameterLesen(kPort, '1', "pruefspannung", &wert, nullptr, nullptr), 0);
   EXPECT_EQ(wert, 12.5);
   EXPECT_EQ(rig.written(), "#1Z1R\r#1V1R\r");

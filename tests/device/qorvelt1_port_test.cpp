@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "device/qorvelt1.h"
-#include "tests/device/scripted_peer_support.h"
+#include "tests/kit/scripted_peer.h"
 
-using namespace velt1_test;
+using namespace kit;
 
 namespace {
 

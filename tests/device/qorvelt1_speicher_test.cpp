@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "device/qorvelt1.h"
-#include "tests/device/scripted_peer_support.h"
+#include "tests/kit/scripted_peer.h"
 
-using namespace velt1_test;
+using namespace kit;
 
 namespace {
 
@@ -61,7 +61,7 @@ TEST(Qororm1SpeicherLesen, FramesRepliesAndCodes) {
     SCOPED_TRACE(c.reply);
     PeerRig rig;
     const bool refused = c.expected / 1000 <= -894 || c.expected / 1000 == -400;
-    rig.peer().then(ACK + c.reply);
+    rig.peer().then(kAck + c.reply);
     std::vector<char> daten(4, '~');
     EXPECT_EQ(QORORM1_SpeicherLesen(kPort, c.adresse, c.typ, c.start, c.groesse,
                                     reinterpret_cast<unsigned char*>(daten.data())),
@@ -83,19 +83,19 @@ TEST(Qororm1SpeicherLesen, FramesRepliesAndCodes) {
 TEST(Qororm1SpeicherLesen, LargestBlockAndChecksumWrap) {
   PeerRig rig;
   const std::vector<unsigned char> ff(0xFFFF, 0xFF);  // sum 1 + 0xFFFF * 0xFF wraps to 0xFF02
-  rig.peer().then(ACK + "#aBDR40000FFFF" + Hex(ff) + "FF02\r");
+  rig.peer().then(kAck + "#aBDR40000FFFF" + Hex(ff) + "FF02\r");
   std::vector<unsigned char> daten(0xFFFF);
   EXPECT_EQ(QORORM1_SpeicherLesen(kPort, 'a', 4, 0, 0xFFFF, daten.data()), 0);
   EXPECT_EQ(rig.written(), "#aBDR40000FFFF\r");
   EXPECT_EQ(daten, ff);
 
   PeerRig small;
-  small.peer().then(ACK + "#1BDR401A00020" + Hex(std::vector<unsigned char>(32, 0)) + "0001\r");
+  small.peer().then(kAck + "#1BDR401A00020" + Hex(std::vector<unsigned char>(32, 0)) + "0001\r");
   EXPECT_EQ(QORORM1_SpeicherLesen(kPort, '1', 4, 0x01A0, 32, daten.data()), 0);
   EXPECT_EQ(small.written(), "#1BDR401A00020\r");
 
   PeerRig last;  // the last byte of the memory: 1 + 0x7A = 0x007B
-  last.peer().then(ACK + "#1BDR4FFFF00017A007B\r");
+  last.peer().then(kAck + "#1BDR4FFFF00017A007B\r");
   EXPECT_EQ(QORORM1_SpeicherLesen(kPort, '1', 4, 0xFFFF, 1, daten.data()), 0);
   EXPECT_EQ(last.written(), "#1BDR4FFFF0001\r");
   EXPECT_EQ(daten[0], 0x7A);
@@ -136,7 +136,7 @@ TEST(Qororm1SpeicherSchreiben, FramesAndCodes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.frame);
     PeerRig rig;
-    if (c.adresse != '&') rig.peer().then(ACK);
+    if (c.adresse != '&') rig.peer().then(kAck);
     EXPECT_EQ(QORORM1_SpeicherSchreiben(kPort, c.adresse, c.typ, c.start, c.groesse,
                                         c.daten ? c.daten->data() : nullptr),
               c.expected);

@@ -19,8 +19,8 @@
 #include "device/serial_low_latency.h"
 #include "device/serial_port.h"
 #include "device/termios_port_posix.h"
-#include "pty_support.h"
-#include "ser2net_support.h"
+#include "tests/kit/pty.h"
+#include "tests/kit/ser2net.h"
 
 namespace rs232 {
 namespace {
@@ -35,7 +35,7 @@ class TermiosPty : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(OpenComConfig(kPort, LineSettings{}), kOk); }
   void TearDown() override { CloseCom(kPort); }
-  velt1test::PtyPort pty{kPort};
+  kit::PtyPort pty{kPort};
 };
 
 TEST_F(TermiosPty, FrameGoesOutAndTheAnswerComesBackInSevenBits) {
@@ -141,7 +141,7 @@ TEST_F(TermiosPty, LowLatencyRequestSetsTheAdapterTimerAndIsHarmlessElsewhere) {
 
 TEST(TermiosGone, SysfsEntryRemoved) {  // as when a USB adapter is unplugged
   const auto sysfs = std::filesystem::temp_directory_path() / ("velt1-sysfs-" + std::to_string(::getpid()));
-  velt1test::PtyPort pty(kPort);
+  kit::PtyPort pty(kPort);
   struct stat st {};
   ASSERT_EQ(::stat(pty.slavePath().c_str(), &st), 0);
   const std::string device = std::to_string(major(st.st_rdev)) + ":" + std::to_string(minor(st.st_rdev));
@@ -158,7 +158,7 @@ TEST(TermiosGone, SysfsEntryRemoved) {  // as when a USB adapter is unplugged
 // The same line behind ser2net, named COM 201 by a file in the ports folder:
 // the port layer sets it up over RFC 2217 or finds it set for raw TCP.
 struct ServerCase {
-  velt1test::Ser2net::Mode mode;
+  kit::Ser2net::Mode mode;
   int secondOpen;  // raw TCP cannot tell that the server turns a second client away
 };
 
@@ -166,7 +166,7 @@ class NetworkPty : public ::testing::TestWithParam<ServerCase> {
  protected:
   void SetUp() override {
     ASSERT_TRUE(server.listening());
-    velt1test::NameNetworkPort(kPort, server.address());
+    kit::NameNetworkPort(kPort, server.address());
     ASSERT_EQ(OpenComConfig(kPort, LineSettings{}), kOk);
     ASSERT_EQ(SetComTime(kPort, 1.5), kOk);
     // ser2net opens the device when the client connects; a byte that has
@@ -175,8 +175,8 @@ class NetworkPty : public ::testing::TestWithParam<ServerCase> {
     ASSERT_EQ(pty.readMaster(1, 2.0), "\r");
   }
   void TearDown() override { CloseCom(kPort); }
-  velt1test::PtyPort pty{kPort + 10};
-  velt1test::Ser2net server{pty.slavePath(), GetParam().mode};
+  kit::PtyPort pty{kPort + 10};
+  kit::Ser2net server{pty.slavePath(), GetParam().mode};
 };
 
 TEST_P(NetworkPty, BytesCrossUnchangedAndTheLineRunsAt9600Baud) {
@@ -220,16 +220,16 @@ TEST_P(NetworkPty, ServerThatGoesAwayFailsPromptlyInsteadOfWaiting) {
 }
 
 TEST_P(NetworkPty, SecondClientIsTurnedAway) {
-  velt1test::NameNetworkPort(kPort + 1, server.address());
+  kit::NameNetworkPort(kPort + 1, server.address());
   EXPECT_EQ(OpenComConfig(kPort + 1, LineSettings{}), GetParam().secondOpen);
   CloseCom(kPort + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ser2net, NetworkPty,
-                         ::testing::Values(ServerCase{velt1test::Ser2net::Mode::Rfc2217, kBusy},
-                                           ServerCase{velt1test::Ser2net::Mode::Raw, kOk}),
+                         ::testing::Values(ServerCase{kit::Ser2net::Mode::Rfc2217, kBusy},
+                                           ServerCase{kit::Ser2net::Mode::Raw, kOk}),
                          [](const auto& row) {
-                           return row.param.mode == velt1test::Ser2net::Mode::Raw ? "Raw" : "Rfc2217";
+                           return row.param.mode == kit::Ser2net::Mode::Raw ? "Raw" : "Rfc2217";
                          });
 
 // A device whose reply and hang-up arrive in the same wake-up: poll()

@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "device/qorvelt1.h"
-#include "device/serial_channel.h"
 #include "device/velt1com.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
+#include "tests/kit/channel_port.h"
 
 namespace {
 
@@ -24,33 +23,21 @@ constexpr int kPort = 7;
 class DaxComTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    peer = std::make_shared<sim::SimChannelPeer>();
     peer->bus().addVelt1('1');
-    channel = rs232::AttachChannel(kPort, peer);
-    ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-    ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
     DaxCom_SitzungSetzen({[this] { return port; }, [this] { return adresse; }});
     DaxCom_ComLedSetzen(DAXCOM_LED_HAUPTPANEL, [this](int on) { Log("main", on); });
     DaxCom_ComLedSetzen(DAXCOM_LED_STATUSPANEL, [this](int on) { Log("status", on); });
     DaxCom_FehleranzeigeSetzen([this](int code) { Log("fehler", code); });
   }
-  void TearDown() override {
-    DaxCom_HooksEntfernen();
-    QORVELT1_Close(kPort);
-    rs232::DetachChannel(kPort);
-  }
+  void TearDown() override { DaxCom_HooksEntfernen(); }
   void Log(const char* what, int value) { log.push_back(std::string(what) + ":" + std::to_string(value)); }
   std::vector<std::string> Access(int code) {
     return {"main:1", "status:1", "main:0", "status:0", "fehler:" + std::to_string(code)};
   }
-  std::string Written() {
-    const auto& bytes = channel->written();
-    return std::string(bytes.begin(), bytes.end());
-  }
   sim::Velt1Model& device() { return *peer->bus().velt1('1'); }
 
-  std::shared_ptr<sim::SimChannelPeer> peer;
-  std::shared_ptr<rs232::Channel> channel;
+  std::shared_ptr<sim::SimChannelPeer> peer = std::make_shared<sim::SimChannelPeer>();
+  kit::ChannelPort channel{kPort, peer};
   int port = kPort;
   char adresse = '1';
   std::vector<std::string> log;
@@ -86,7 +73,7 @@ TEST_F(DaxComTest, ServicesSendTheirFramesAndFrameTheAccess) {
     log.clear();
     channel->clearWritten();
     EXPECT_EQ(c.service(), c.expected);
-    EXPECT_EQ(Written(), c.wire);
+    EXPECT_EQ(channel.written(), c.wire);
     EXPECT_EQ(log, Access(c.expected));
   }
 }
@@ -112,7 +99,7 @@ TEST_F(DaxComTest, NoPortOpenSendsNothingAndLightsNothing) {
     // Switched off again, never on.
     EXPECT_EQ(log, (std::vector<std::string>{"main:0", "status:0", "fehler:-122350"}));
   }
-  EXPECT_EQ(Written(), "");
+  EXPECT_EQ(channel.written(), "");
 }
 
 TEST_F(DaxComTest, StatusWordAndStartFollowTheDevice) {

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -13,9 +11,8 @@
 #include <vector>
 
 #include "app/funktionen.h"
-#include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
-#include "tests/connection/connection_fixture_support.h"
+#include "tests/kit/app.h"
+#include "tests/kit/panels_fixture.h"
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
 #include "connection/status_main.h"
@@ -30,7 +27,7 @@
 
 namespace {
 
-constexpr int kPort = 20;
+constexpr int kPort = kit::kSimPort;
 
 int Value(int panel, int control) {
   int value = -1;
@@ -51,39 +48,25 @@ int ErrorNumber(int panel) {
   return Value(panel, control);
 }
 
-class ComStatusFlow : public ::testing::Test {
+class ComStatusFlow : public kit::SimBusTest {
  protected:
   void SetUp() override {
-    ::setenv("VELT1_PORTS", (directory.path() / "ports").c_str(), 1);
     bus().addVelt1('1');
     bus().addVelt1('2');
     bus().addForeign('3');
     bus().addVelt1('5');
-    channel = rs232::AttachChannel(kPort, peer);
   }
-  void TearDown() override {
-    rs232::DetachChannel(kPort);
-    ::unsetenv("VELT1_PORTS");
-  }
-  sim::Bus& bus() { return peer->bus(); }
-  std::string Written() { return std::string(channel->written().begin(), channel->written().end()); }
 
   // Runs the program; `step` acts once the main panel is up, then "Beenden".
   int Run(std::function<void()> step) {
-    char name[] = "velt1-steuerung";
-    char* argv[] = {name, nullptr};
-    auto script = apptest::WhenMainPanelShown([step] {
+    return kit::RunProgram([step] {
       step();
       qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"});
     });
-    return Velt1Steuerung_Main(1, argv);
   }
-  std::string Ini() { return apptest::ReadFile(directory.path() / INI_DATEINAME); }
+  std::string Ini() { return kit::ReadBytes(directory / INI_DATEINAME); }
 
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
-  std::shared_ptr<contest::WatchedSim> peer = std::make_shared<contest::WatchedSim>();
-  std::shared_ptr<rs232::Channel> channel;
+  kit::WorkingDirectory directory;
 };
 
 TEST_F(ComStatusFlow, FirstStartThenTheStoredPortReopens) {
@@ -107,8 +90,8 @@ TEST_F(ComStatusFlow, FirstStartThenTheStoredPortReopens) {
 }
 
 TEST_F(ComStatusFlow, ComPanelOpensTogglesAndKeepsTheSession) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
   ASSERT_EQ(Run([&] {
               Fenster_SwitchPanels(gMainPanel, gComPanel);
               EXPECT_EQ(Value(gComPanel, COMPANEL_COMPICTURERING), 99);
@@ -133,22 +116,22 @@ TEST_F(ComStatusFlow, ComPanelOpensTogglesAndKeepsTheSession) {
 }
 
 TEST_F(ComStatusFlow, ForeignSectionAndBadValuesApplyOnlyTheValidKeys) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[fremd]\r\ncom = 20\r\n[com]\r\ncom = 300\r\nlcom = 12\r\nadresse = 48\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[fremd]\r\ncom = 20\r\n[com]\r\ncom = 300\r\nlcom = 12\r\nadresse = 48\r\n");
   ASSERT_EQ(Run([] {}), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(Ini(), "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 12\r\n\r\n");
 
   // "adresse" missing: its code in a box, the other keys still applied.
-  apptest::WriteFile(directory.path() / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\n");
   runtime.popups().clear();
   ASSERT_EQ(Run([] { EXPECT_EQ(QorCom_ComPortGet(), kPort); }), 0);
   ASSERT_EQ(runtime.popups().shown().size(), 1u);
   EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #801503");
 
   // Only the address's low byte counts: 0x126 is '&'.
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 0\r\nlcom = 0\r\nadresse = 294\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 0\r\nlcom = 0\r\nadresse = 294\r\n");
   runtime.popups().clear();
   ASSERT_EQ(Run([] {}), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
@@ -156,8 +139,8 @@ TEST_F(ComStatusFlow, ForeignSectionAndBadValuesApplyOnlyTheValidKeys) {
 }
 
 TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
   bus().velt1('1')->setStatusBits(0x0300);
   std::vector<std::vector<int>> ledsDuringAccess;
   ASSERT_EQ(Run([&] {
@@ -170,7 +153,7 @@ TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
                 return values;
               };
               EXPECT_EQ(statusLeds(), (std::vector<int>{10, 10, 10, 10}));  // off, dimmed
-              peer->onFrame = [&] {
+              sim->onFrame = [&] {
                 ledsDuringAccess.push_back({Value(gMainPanel, MAINPANEL_COMAKTIVLED),
                                             Value(gStatusPanel, STATUSPNL_COMAKTIVLED)});
               };
@@ -202,8 +185,8 @@ TEST_F(ComStatusFlow, StatusPollingAndTheComLeds) {
 }
 
 TEST_F(ComStatusFlow, MainPanelDeviceButtons) {
-  apptest::WriteFile(directory.path() / INI_DATEINAME,
-                     "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 50\r\n");
+  kit::WriteBytes(directory / INI_DATEINAME,
+                  "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 50\r\n");
   ASSERT_EQ(Run([&] {
               struct Press {
                 int control;

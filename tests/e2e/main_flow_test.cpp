@@ -7,8 +7,7 @@
 #include <filesystem>
 
 #include "app/funktionen.h"
-#include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
+#include "tests/kit/app.h"
 #include "programs/par_main.h"
 
 namespace {
@@ -17,43 +16,39 @@ namespace fs = std::filesystem;
 
 // Runs the program until the script chooses "Beenden"; its exit code.
 int RunUntilBeenden() {
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  auto script = apptest::WhenMainPanelShown(
-      [] { qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"}); });
-  return Velt1Steuerung_Main(1, argv);
+  return kit::RunProgram([] { qtui::UserChooseMenuItem(ParMain_GetMainpanel(), {"Datei", "Beenden"}); });
 }
 
 TEST(MainFlow, FirstStartWritesTheConfigurationFileIntoTheWorkingDirectory) {
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
-  ASSERT_FALSE(fs::exists(directory.path() / INI_DATEINAME));
+  kit::WorkingDirectory directory;
+  kit::Runtime runtime;
+  ASSERT_FALSE(fs::exists(directory / INI_DATEINAME));
 
   EXPECT_EQ(RunUntilBeenden(), 0);
 
   ASSERT_EQ(runtime.popups().shown().size(), 1u);
   EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #802285");
-  EXPECT_TRUE(fs::is_regular_file(directory.path() / INI_DATEINAME));
+  EXPECT_TRUE(fs::is_regular_file(directory / INI_DATEINAME));
 }
 
 TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
-  apptest::Runtime runtime;
-  apptest::WorkingDirectory first;
+  kit::Runtime runtime;
+  kit::WorkingDirectory first;
   EXPECT_EQ(RunUntilBeenden(), 0);
-  ASSERT_TRUE(fs::exists(first.path() / INI_DATEINAME));
+  ASSERT_TRUE(fs::exists(first / INI_DATEINAME));
   const std::string ersterOrdner = "; erster Ordner\r\n[com]\r\ncom = 0\r\nlcom = 7\r\nadresse = 38\r\n";
-  apptest::WriteFile(first.path() / INI_DATEINAME, ersterOrdner);
+  kit::WriteBytes(first / INI_DATEINAME, ersterOrdner);
 
   {
     // Started elsewhere: no file there yet, so the box shows again and the
     // file is written there; the first folder's file is not touched.
-    apptest::WorkingDirectory second;
+    kit::WorkingDirectory second;
     runtime.popups().clear();
     EXPECT_EQ(RunUntilBeenden(), 0);
     ASSERT_EQ(runtime.popups().shown().size(), 1u);
     EXPECT_EQ(runtime.popups().shown()[0].title, "Fehler #802285");
-    EXPECT_TRUE(fs::is_regular_file(second.path() / INI_DATEINAME));
-    EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME), ersterOrdner);
+    EXPECT_TRUE(fs::is_regular_file(second / INI_DATEINAME));
+    EXPECT_EQ(kit::ReadBytes(first / INI_DATEINAME), ersterOrdner);
   }
 
   // Back in the first folder the file is found and read: no box, and it is
@@ -61,15 +56,15 @@ TEST(MainFlow, ConfigurationFileFollowsTheWorkingDirectory) {
   runtime.popups().clear();
   EXPECT_EQ(RunUntilBeenden(), 0);
   EXPECT_TRUE(runtime.popups().shown().empty());
-  EXPECT_EQ(apptest::ReadFile(first.path() / INI_DATEINAME),
+  EXPECT_EQ(kit::ReadBytes(first / INI_DATEINAME),
             "[com]\r\nadresse = 38\r\ncom = 0\r\nlcom = 7\r\n\r\n");
 }
 
 // Over a file-size limit the configuration write must fail with its code,
 // not end the program by SIGXFSZ halfway through the file.
 TEST(MainFlow, FileSizeLimitDoesNotEndTheProgram) {
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
+  kit::WorkingDirectory directory;
+  kit::Runtime runtime;
   std::signal(SIGXFSZ, SIG_DFL);
   EXPECT_EQ(RunUntilBeenden(), 0);
   struct sigaction current {};

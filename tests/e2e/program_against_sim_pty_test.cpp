@@ -10,17 +10,19 @@
 #include <string>
 
 #include "app/funktionen.h"
-#include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
+#include "tests/kit/app.h"
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
 #include "programs/par_main.h"
-#include "tests/tools/process_support.h"
+#include "tests/kit/ports_folder.h"
+#include "tests/kit/process.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"
 
 namespace {
+
+using namespace kit;
 
 // velt1-sim on COM 20 in a private ports folder, and a working directory
 // whose configuration file opens that port.
@@ -31,16 +33,14 @@ class ProgramAgainstSim : public ::testing::Test {
     arguments.insert(arguments.end(), devices.begin(), devices.end());
     sim = std::make_unique<SimProcess>(arguments, ports.path());
     ASSERT_EQ(sim->firstLine().substr(0, 9), "/dev/pts/") << sim->firstLine();
-    ::setenv("VELT1_PORTS", ports.path().c_str(), 1);
-    apptest::WriteFile(directory.path() / INI_DATEINAME,
-                       "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n");
+    kit::WriteBytes(directory / INI_DATEINAME,
+                    "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n");
   }
-  void TearDown() override { ::unsetenv("VELT1_PORTS"); }
 
-  TempFolder ports;
+  PortsFolder ports;
   std::unique_ptr<SimProcess> sim;
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
+  kit::WorkingDirectory directory;
+  kit::Runtime runtime;
 };
 
 TEST_F(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
@@ -49,7 +49,7 @@ TEST_F(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
   std::vector<int> leds;
   std::vector<int> colors;
   std::string tooltip;
-  auto script = apptest::WhenMainPanelShown([&] {
+  auto script = kit::WhenMainPanelShown([&] {
     EXPECT_EQ(QorCom_ComPortGet(), 20);
     GetCtrlAttribute(gComPanel, COMPANEL_COMPORT, ATTR_TOOLTIP_TEXT, &tooltip);
     Fenster_SwitchPanels(gMainPanel, gComPanel);
@@ -68,16 +68,14 @@ TEST_F(ProgramAgainstSim, OpensTheConfiguredPortScansAndKeepsTheSession) {
     }
     qtui::UserChooseMenuItem(gComPanel, {"Datei", "Beenden"});
   });
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
+  EXPECT_EQ(kit::RunProgram(), 0);
 
   EXPECT_TRUE(runtime.popups().shown().empty());
   EXPECT_EQ(tooltip, sim->firstLine().substr(0, sim->firstLine().find(' ')));
   EXPECT_EQ(leds, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 0}));
   EXPECT_EQ(colors, (std::vector<int>{0x00FF00, 0x00FF00, 0xFF0000, 0x00FF00, 0x00FF00, 0x00FF00,
                                       0x00FF00, 0x00FF00, 0}));
-  EXPECT_EQ(apptest::ReadFile(directory.path() / INI_DATEINAME),
+  EXPECT_EQ(kit::ReadBytes(directory / INI_DATEINAME),
             "[com]\r\nadresse = 49\r\ncom = 20\r\nlcom = 0\r\n\r\n");
 }
 
@@ -89,7 +87,7 @@ TEST_F(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
   int errorAfterStart = 0;
   int portAfterRefill = -1;
   std::string ringLabel;
-  auto script = apptest::WhenMainPanelShown([&] {
+  auto script = kit::WhenMainPanelShown([&] {
     EXPECT_EQ(QorCom_ComPortGet(), 20);
     sim->terminate();
     qtui::UserCommit(gMainPanel, MAINPANEL_START);
@@ -101,14 +99,12 @@ TEST_F(ProgramAgainstSim, LineThatGoesAwayEndsTheSession) {
     GetLabelFromIndex(gComPanel, COMPANEL_COMPORT, index, &ringLabel);
     qtui::UserChooseMenuItem(gMainPanel, {"Datei", "Beenden"});
   });
-  char name[] = "velt1-steuerung";
-  char* argv[] = {name, nullptr};
-  EXPECT_EQ(Velt1Steuerung_Main(1, argv), 0);
+  EXPECT_EQ(kit::RunProgram(), 0);
 
   EXPECT_GT(errorAfterStart, 0);
   EXPECT_EQ(portAfterRefill, 0);
   EXPECT_EQ(ringLabel, "nicht geöffnet");
-  EXPECT_EQ(apptest::ReadFile(directory.path() / INI_DATEINAME),
+  EXPECT_EQ(kit::ReadBytes(directory / INI_DATEINAME),
             "[com]\r\nadresse = 49\r\ncom = 0\r\nlcom = 20\r\n\r\n");
 }
 

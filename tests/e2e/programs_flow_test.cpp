@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -22,8 +20,7 @@
 
 #include "app/funktionen.h"
 #include "app/qt/qt_popup_responder.h"
-#include "app/velt1steuerung_main.h"
-#include "app_test_support.h"
+#include "tests/kit/app.h"
 #include "connection/com_main.h"
 #include "connection/qor_com.h"
 #include "connection/status_main.h"
@@ -34,8 +31,8 @@
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
 #include "programs/programmverwaltung.h"
-#include "tests/connection/connection_fixture_support.h"
-#include "tests/programs/programm_text_support.h"
+#include "tests/kit/panels_fixture.h"
+#include "tests/kit/records.h"
 #include "sim/velt1_model.h"
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"
@@ -43,9 +40,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using uitest::PopupKind;
+using kit::PopupKind;
 
-constexpr int kPort = 20;
+constexpr int kPort = kit::kSimPort;
 
 std::vector<std::string> ListLabels() {
   std::vector<std::string> labels;
@@ -120,31 +117,18 @@ Programm DeviceProgram(int n, const std::string& name) {
   return p;
 }
 
-class ProgramsFlow : public ::testing::Test {
+class ProgramsFlow : public kit::SimBusTest {
  protected:
   void SetUp() override {
-    ::setenv("VELT1_PORTS", (directory.path() / "ports").c_str(), 1);
     bus().addVelt1('1');
-    channel = rs232::AttachChannel(kPort, peer);
-    apptest::WriteFile(directory.path() / INI_DATEINAME,
-                       "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
+    kit::WriteBytes(directory / INI_DATEINAME, "[com]\r\ncom = 20\r\nlcom = 0\r\nadresse = 49\r\n");
   }
-  void TearDown() override {
-    rs232::DetachChannel(kPort);
-    ::unsetenv("VELT1_PORTS");
-  }
-  sim::Bus& bus() { return peer->bus(); }
   sim::Velt1Model& device() { return *bus().velt1('1'); }
-  uitest::ScriptedResponder& popups() { return runtime.popups(); }
+  kit::ScriptedResponder& popups() { return runtime.popups(); }
 
   // Runs the program; `step` acts once the main panel is up and must end the
   // program itself (QuitUserInterface, or the ways of quitting under test).
-  int Run(std::function<void()> step) {
-    char name[] = "velt1-steuerung";
-    char* argv[] = {name, nullptr};
-    auto script = apptest::WhenMainPanelShown(step);
-    return Velt1Steuerung_Main(1, argv);
-  }
+  int Run(std::function<void()> step) { return kit::RunProgram(step); }
   int RunThenQuit(std::function<void()> step) {
     return Run([step] {
       step();
@@ -152,10 +136,7 @@ class ProgramsFlow : public ::testing::Test {
     });
   }
 
-  apptest::WorkingDirectory directory;
-  apptest::Runtime runtime;
-  std::shared_ptr<contest::WatchedSim> peer = std::make_shared<contest::WatchedSim>();
-  std::shared_ptr<rs232::Channel> channel;
+  kit::WorkingDirectory directory;
 };
 
 TEST_F(ProgramsFlow, StartUpListValuesAndProgramNumberLimits) {
@@ -293,7 +274,7 @@ TEST_F(ProgramsFlow, TransferQuestionsAndCancel) {
                 channel->clearWritten();
                 popups().answerGeneric(3);
                 qtui::UserCommit(gMainPanel, row.button);
-                const uitest::ShownPopup& box = *popups().last();
+                const kit::ShownPopup& box = *popups().last();
                 EXPECT_EQ(box.title, row.title);
                 EXPECT_EQ(box.text, row.text);
                 EXPECT_EQ(box.buttons, (std::vector<std::string>{"aktuelles", "alle", "abbrechen"}));
@@ -316,8 +297,8 @@ TEST_F(ProgramsFlow, CurrentProgramTransfersUseThePanel) {
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGSCHREIBEN);
               EXPECT_EQ(device().program(5).anzahlzaehne, 55);
               EXPECT_EQ(std::string(device().program(5).programmname), "Programm 5");
-              EXPECT_EQ(programs_test::Text(device().working()),
-                        programs_test::Text(DeviceProgram(0, "Arbeit")));
+              EXPECT_EQ(kit::RecordText(device().working()),
+                        kit::RecordText(DeviceProgram(0, "Arbeit")));
 
               Select(7);
               popups().answerGeneric(1);
@@ -334,14 +315,14 @@ TEST_F(ProgramsFlow, CurrentProgramTransfersUseThePanel) {
 TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
   for (int n = 1; n <= 16; ++n) device().program(n) = DeviceProgram(n, "Geraet " + std::to_string(n));
   device().working() = DeviceProgram(0, "Arbeit");
-  const fs::path file = directory.path() / "satz.vlt";
+  const fs::path file = directory / "satz.vlt";
   std::vector<std::vector<int>> progress;
   ASSERT_EQ(RunThenQuit([&] {
               Select(7);
               // Status polling on, with a tick due at every step of the transfer.
               qtui::UserCommit(gStatusPanel, STATUSPNL_DAXSTATUSABFRAGE);
               SetCtrlAttribute(gStatusPanel, STATUSPNL_STATUSTIMER, ATTR_INTERVAL, 0.001);
-              peer->onFrame = [&] {
+              sim->onFrame = [&] {
                 QWidget* panel = qtui::PanelWidget(gMainPanel);
                 auto* bar = panel->findChild<QProgressBar*>("FORTSCHRITTSBALKEN");
                 if (bar == nullptr || !bar->isVisible()) return;
@@ -360,7 +341,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               popups().answerGeneric(2);
               channel->clearWritten();
               qtui::UserCommit(gMainPanel, MAINPANEL_PROGLESEN);
-              peer->onFrame = nullptr;
+              sim->onFrame = nullptr;
               // The panel sends exactly the transfer unit's frames, which
               // velt1ctl read-all sends too (tests/tools), and no status poll.
               const std::string panelFrames(channel->written().begin(), channel->written().end());
@@ -378,8 +359,8 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               EXPECT_EQ(ListLabels()[16], "16 - Geraet 16");
               EXPECT_EQ(Selected(), 7);
               EXPECT_EQ(Shown()[2], 37);
-              EXPECT_EQ(programs_test::Text(device().working()),
-                        programs_test::Text(DeviceProgram(0, "Arbeit")));
+              EXPECT_EQ(kit::RecordText(device().working()),
+                        kit::RecordText(DeviceProgram(0, "Arbeit")));
               EXPECT_EQ(gDatenGeaendert, 0) << "a transfer changes no flag";
 
               // "Speichern" on the untitled table opens the save dialog.
@@ -394,7 +375,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               EXPECT_EQ(Title(), "VELT-1 Steuerung - satz.vlt");
               EXPECT_EQ(fs::file_size(file), 2352u);
               std::vector<std::string> before;
-              for (const Programm& p : gProg) before.push_back(programs_test::Text(p));
+              for (const Programm& p : gProg) before.push_back(kit::RecordText(p));
 
               Choose("Datei", "Neu");
               EXPECT_EQ(Title(), "VELT-1 Steuerung - Unbenannt");
@@ -407,7 +388,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               EXPECT_EQ(loaded.buttonLabel, VAL_LOAD_BUTTON);
               EXPECT_FALSE(loaded.allowMakeDirectory);
               std::vector<std::string> after;
-              for (const Programm& p : gProg) after.push_back(programs_test::Text(p));
+              for (const Programm& p : gProg) after.push_back(kit::RecordText(p));
               EXPECT_EQ(after, before);
               EXPECT_EQ(Shown()[2], 37);
               EXPECT_EQ(ListLabels()[7], "7 - Geraet 7");
@@ -421,7 +402,7 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               EXPECT_EQ(popups().shown().size(), shown);
               EXPECT_EQ(gDatenGeaendert, 0);
               Choose("Datei", "Speichern unter...");
-              EXPECT_EQ(popups().last()->file.defaultDirectory, directory.path().string() + "/");
+              EXPECT_EQ(popups().last()->file.defaultDirectory, directory.path() + "/");
 
               // Write all: programs 1..16, then entry 0 as working parameters.
               // A close request during it asks its question after it.
@@ -434,9 +415,9 @@ TEST_F(ProgramsFlow, ReadAllSaveNewLoadCompareWriteAll) {
               EXPECT_EQ(popups().last()->title, "Programme zum Gerät schreiben");
               QApplication::processEvents();
               EXPECT_EQ(popups().last()->title, "Datei speichern");
-              EXPECT_EQ(programs_test::Text(device().program(7)), programs_test::Text(gProg[7]));
+              EXPECT_EQ(kit::RecordText(device().program(7)), kit::RecordText(gProg[7]));
               EXPECT_EQ(device().program(7).anzahlzaehne, 99);
-              EXPECT_EQ(programs_test::Text(device().working()), programs_test::Text(gProg[0]));
+              EXPECT_EQ(kit::RecordText(device().working()), kit::RecordText(gProg[0]));
             }),
             0);
   ASSERT_EQ(progress.size(), 17u);
@@ -456,7 +437,7 @@ TEST_F(ProgramsFlow, QuestionGoneFromTheRealScreenDuringTransfer) {
                 box = where;
                 differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
               });
-              peer->onFrame = [&] {
+              sim->onFrame = [&] {
                 auto* bar = qtui::PanelWidget(gMainPanel)->findChild<QProgressBar*>();
                 if (bar == nullptr || bar->value() < static_cast<int>(differs.size())) return;
                 differs.push_back(qtui::ScreenDiffersFromPanel(gMainPanel, box));
@@ -511,15 +492,15 @@ TEST_F(ProgramsFlow, LoadErrorsInABoxCancelSilent) {
               Select(2);
               Edit(MAINPANEL_PAR_ANZAHLZAEHNE, 70);
               for (const Row& row : rows) {
-                const fs::path file = directory.path() / "kaputt.vlt";
-                apptest::WriteFile(file, row.bytes);
+                const fs::path file = directory / "kaputt.vlt";
+                kit::WriteBytes(file, row.bytes);
                 popups().answerFile(VAL_EXISTING_FILE_SELECTED, file.string());
                 Choose("Datei", "Laden...");
                 EXPECT_EQ(popups().last()->kind, PopupKind::Message);
                 EXPECT_EQ(popups().last()->title, row.title);
                 EXPECT_EQ(popups().last()->text, row.text);
               }
-              popups().answerFile(VAL_EXISTING_FILE_SELECTED, (directory.path() / "fehlt.vlt").string());
+              popups().answerFile(VAL_EXISTING_FILE_SELECTED, (directory / "fehlt.vlt").string());
               Choose("Datei", "Laden...");
               EXPECT_EQ(popups().last()->title, "Fehler #308403");
               const std::size_t shown = popups().shown().size();
@@ -538,20 +519,20 @@ TEST_F(ProgramsFlow, LoadErrorsInABoxCancelSilent) {
 int FailReplace(const fs::path&, const fs::path&) { return 1; }
 
 TEST_F(ProgramsFlow, FailedSaveKeepsTheOldFileNameAndFlag) {
-  const fs::path file = directory.path() / "alt.vlt";
+  const fs::path file = directory / "alt.vlt";
   ASSERT_EQ(RunThenQuit([&] {
               popups().answerFile(VAL_NEW_FILE_SELECTED, file.string());
               Choose("Datei", "Speichern unter...");
-              const std::string old = apptest::ReadFile(file);
+              const std::string old = kit::ReadBytes(file);
               Edit(MAINPANEL_PAR_ANZAHLZAEHNE, 70);
 
               Parameterdatei_SetVorErsetzenHook(FailReplace);
               Choose("Datei", "Speichern");
               Parameterdatei_SetVorErsetzenHook(nullptr);
               EXPECT_EQ(popups().last()->title, "Fehler #301402");
-              EXPECT_EQ(apptest::ReadFile(file), old);
+              EXPECT_EQ(kit::ReadBytes(file), old);
 
-              popups().answerFile(VAL_NEW_FILE_SELECTED, (directory.path() / "fehlt" / "x.vlt").string());
+              popups().answerFile(VAL_NEW_FILE_SELECTED, (directory / "fehlt" / "x.vlt").string());
               Choose("Datei", "Speichern unter...");
               EXPECT_EQ(popups().last()->title, "Fehler #301401");
               EXPECT_EQ(gDatenGeaendert, 1);
@@ -572,7 +553,7 @@ TEST_F(ProgramsFlow, SaveQuestionBeforeQuitting) {
   for (Way way : {Way::Beenden, Way::BeendenCom, Way::BeendenStatus, Way::CloseMain,
                   Way::CloseCom, Way::CloseStatus}) {
     SCOPED_TRACE(static_cast<int>(way));
-    const fs::path file = directory.path() / "beenden.vlt";
+    const fs::path file = directory / "beenden.vlt";
     fs::remove(file);
     popups().clear();
     auto quit = [way] {
@@ -597,7 +578,7 @@ TEST_F(ProgramsFlow, SaveQuestionBeforeQuitting) {
               0);
     EXPECT_EQ(stillRunning, 2);
     ASSERT_EQ(popups().shown().size(), 4u);
-    const uitest::ShownPopup& box = popups().shown()[0];
+    const kit::ShownPopup& box = popups().shown()[0];
     EXPECT_EQ(box.title, "Datei speichern");
     EXPECT_EQ(box.text, "Möchten Sie die Änderungen in Unbenannt speichern?");
     EXPECT_EQ(box.buttons, (std::vector<std::string>{"Ja", "Nein", "Abbrechen"}));

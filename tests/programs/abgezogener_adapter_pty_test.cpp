@@ -12,13 +12,13 @@
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
-#include "tests/programs/pty_geraet_support.h"
+#include "tests/kit/pty_device.h"
 
 namespace {
 
-using programs_test::PtyGeraet;
-using velt1test::Ser2net;
-using Uhr = PtyGeraet::Uhr;
+using kit::PtyDevice;
+using kit::Ser2net;
+using Uhr = PtyDevice::Clock;
 using namespace std::chrono_literals;
 
 constexpr int kPort = 41;
@@ -64,13 +64,13 @@ TEST_F(AbgezogenerAdapter, TheTransferEndsAtOnceWithTheDriversCodeAndTheServices
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.name);
     {
-      PtyGeraet geraet(kPort, fall.auflegenBeiRahmen, fall.server);
+      PtyDevice geraet(kPort, fall.auflegenBeiRahmen, fall.server);
       Oeffnen();
       const LeseErgebnis ergebnis = AlleUebertragen(fall.lesen);
       const Uhr::time_point ende = Uhr::now();
       EXPECT_EQ(ergebnis.code, fall.code);
-      ASSERT_NE(geraet.Aufgelegt(), Uhr::time_point{});
-      EXPECT_LT(ende - geraet.Aufgelegt(), 1s);
+      ASSERT_NE(geraet.hungUp(), Uhr::time_point{});
+      EXPECT_LT(ende - geraet.hungUp(), 1s);
       for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
         EXPECT_EQ(ergebnis.gelesen[static_cast<std::size_t>(i)], i < fall.eintraegeGelesen) << i;
       }
@@ -88,7 +88,7 @@ TEST_F(AbgezogenerAdapter, TheTransferEndsAtOnceWithTheDriversCodeAndTheServices
     // An adapter plugged in under the same COM number works as before.
     // (Whole transfers over the network take their line time: velt1ctl's
     // tests make them; one access shows the server is back.)
-    PtyGeraet neu(kPort, -1, fall.server);
+    PtyDevice neu(kPort, -1, fall.server);
     Oeffnen();
     int status = 0;
     EXPECT_EQ(fall.server ? DaxCom_StatusLesen(&status) : AlleUebertragen(fall.lesen).code, 0);

@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "programs/core/parameterdatei.h"
-#include "tests/support/test_files_support.h"
+#include "tests/kit/files.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int AnzahlKills() {
 }
 
 TEST(ParameterdateiKill, AKilledSaveLeavesTheOldOrTheNewFileAndOneTemporaryAtMost) {
-  support_test::ScratchDir ordner;
+  kit::TempFolder ordner;
   const fs::path ziel = ordner / "p.vlt";
   const Tabelle tabellen[] = {TabelleMit(60), TabelleMit(125)};
   const std::string bilder[] = {Bytes(tabellen[0]), Bytes(tabellen[1])};
@@ -80,7 +80,7 @@ TEST(ParameterdateiKill, AKilledSaveLeavesTheOldOrTheNewFileAndOneTemporaryAtMos
     ::waitpid(kind, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
 
-    const std::string inhalt = support_test::ReadBytes(ziel);
+    const std::string inhalt = kit::ReadBytes(ziel);
     if (inhalt == bilder[0] || inhalt == bilder[1]) ++alteOderNeue;
     const std::vector<std::string> temporaere = Beiliegend(ordner.path());
     ASSERT_LE(temporaere.size(), 1u) << "after kill " << k << ": " << temporaere[0] << " " << temporaere[1];
@@ -89,7 +89,7 @@ TEST(ParameterdateiKill, AKilledSaveLeavesTheOldOrTheNewFileAndOneTemporaryAtMos
   std::printf("old or new: %d of %d\n", alteOderNeue, kills);
 
   ASSERT_EQ(Parameterdatei_Speichern(ziel, tabellen[1]), 0);
-  EXPECT_EQ(support_test::ReadBytes(ziel), bilder[1]);
+  EXPECT_EQ(kit::ReadBytes(ziel), bilder[1]);
   EXPECT_TRUE(Beiliegend(ordner.path()).empty());
 }
 

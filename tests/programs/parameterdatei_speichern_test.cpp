@@ -17,15 +17,15 @@
 #include "programs/core/parameterdatei.h"
 #include "programs/core/parameterdatei_hook.h"
 #include "support/file_replace.h"
-#include "tests/programs/kindprozess_support.h"
-#include "tests/support/test_files_support.h"
+#include "tests/kit/process.h"
+#include "tests/kit/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using support_test::ReadBytes;
-using support_test::ScratchDir;
-using support_test::WriteBytes;
+using kit::ReadBytes;
+using kit::TempFolder;
+using kit::WriteBytes;
 
 const std::string kAlteDatei = "the operator's old file";
 
@@ -53,7 +53,7 @@ class ParameterdateiSpeichernTest : public ::testing::Test {
  protected:
   void TearDown() override { Parameterdatei_SetVorErsetzenHook(nullptr); }
   fs::path Ziel() const { return ordner_ / "p.vlt"; }
-  ScratchDir ordner_;
+  TempFolder ordner_;
 };
 
 TEST_F(ParameterdateiSpeichernTest, ANewFileHoldsTheImageAndNothingElseIsLeft) {
@@ -142,10 +142,10 @@ TEST_F(ParameterdateiSpeichernTest, AFullDiskKeepsTheOldFile) {
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.grenze);
     WriteBytes(Ziel(), kAlteDatei);
-    const int code = programs_test::ImKindprozess([&] {
+    const int code = kit::InChildProcess([&] {
       std::signal(SIGXFSZ, SIG_IGN);
       const rlimit grenze{fall.grenze, fall.grenze};
-      if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return programs_test::kKindOhneErgebnis;
+      if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) return kit::kNoChildResult;
       return Parameterdatei_Speichern(Ziel(), Tabelle());
     });
     EXPECT_EQ(code, fall.code);
@@ -156,7 +156,7 @@ TEST_F(ParameterdateiSpeichernTest, AFullDiskKeepsTheOldFile) {
 
 // Places that take no file: refused before anything is written.
 TEST_F(ParameterdateiSpeichernTest, UnwritablePlacesAreRefusedAndKeepTheOldFile) {
-  ASSERT_FALSE(support_test::RunningAsSuperuser()) << support_test::kRunAsOrdinaryUser;
+  ASSERT_FALSE(kit::RunningAsSuperuser()) << kit::kRunAsOrdinaryUser;
   struct Fall {
     const char* name;
     std::function<fs::path(const fs::path& ordner)> anlegen;  // returns the target
@@ -200,7 +200,7 @@ TEST_F(ParameterdateiSpeichernTest, UnwritablePlacesAreRefusedAndKeepTheOldFile)
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
-    ScratchDir ordner;
+    TempFolder ordner;
     const fs::path ziel = fall.anlegen(ordner.path());
     EXPECT_EQ(Parameterdatei_Speichern(ziel, Tabelle()), -301401);
     EXPECT_EQ(Eintraege(ordner.path()), fall.eintraege);

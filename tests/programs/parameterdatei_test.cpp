@@ -13,16 +13,16 @@
 
 #include "programs/core/parameterdatei.h"
 #include "support/qor_error.h"
-#include "tests/programs/programm_text_support.h"
-#include "tests/support/test_files_support.h"
+#include "tests/kit/records.h"
+#include "tests/kit/files.h"
 #include "ui/globals.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using programs_test::Text;
-using support_test::ScratchDir;
-using support_test::WriteBytes;
+using kit::RecordText;
+using kit::TempFolder;
+using kit::WriteBytes;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
 const std::string kTyp = "QORVELT1Steuerung";
@@ -41,7 +41,7 @@ Tabelle BeispielTabelle() {
 
 std::string Text(const Tabelle& tabelle) {
   std::string text;
-  for (const Programm& satz : tabelle) text += Text(satz) + "\n";
+  for (const Programm& satz : tabelle) text += RecordText(satz) + "\n";
   return text;
 }
 
@@ -98,7 +98,7 @@ TEST(ParameterdateiBauen, WritesEveryFieldAtItsOffset) {
 }
 
 TEST(ParameterdateiLaden, ReadsAFileBuiltByteByByte) {
-  ScratchDir ordner;
+  TempFolder ordner;
   std::string datei = GanzeDatei();
   // A name field without NUL gives its first 31 characters.
   datei.replace(40 + 3 * 136, 32, std::string(31, 'N') + 'O');
@@ -116,7 +116,7 @@ TEST(ParameterdateiLaden, ReadsAFileBuiltByteByByte) {
 }
 
 TEST(ParameterdateiLaden, WhatIsWrittenLoadsBackUnchanged) {
-  ScratchDir ordner;
+  TempFolder ordner;
   const Tabelle geschrieben = BeispielTabelle();
   ASSERT_EQ(Parameterdatei_Speichern(ordner / "b.vlt", geschrieben), 0);
   Tabelle gelesen{};
@@ -153,19 +153,19 @@ TEST(ParameterdateiLaden, BadFilesGiveTheirCodeAndChangeNothing) {
   };
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
-    ScratchDir ordner;
+    TempFolder ordner;
     fall.anlegen(ordner / "x.vlt");
     Tabelle tabelle = BeispielTabelle();
     EXPECT_EQ(Parameterdatei_Laden(ordner / "x.vlt", tabelle), fall.code);
     EXPECT_EQ(Text(tabelle), Text(BeispielTabelle()));
   }
 
-  ScratchDir ordner;
+  TempFolder ordner;
   Tabelle tabelle = BeispielTabelle();
   EXPECT_EQ(Parameterdatei_Laden(ordner / "missing" / "x.vlt", tabelle), -308403);
   WriteBytes(ordner / "x.vlt", GanzeDatei());
   fs::permissions(ordner / "x.vlt", fs::perms::none);
-  ASSERT_FALSE(support_test::RunningAsSuperuser()) << support_test::kRunAsOrdinaryUser;
+  ASSERT_FALSE(kit::RunningAsSuperuser()) << kit::kRunAsOrdinaryUser;
   EXPECT_EQ(Parameterdatei_Laden(ordner / "x.vlt", tabelle), -308404);
 }
 

@@ -1,26 +1,28 @@
-// The program transfers against the simulated VELT-1: the services in the
-// order of each answer and selection, checked frame by frame on the line, and
-// a fault at every service call of the long transfers.
+// The program transfers through the device services against the simulated
+// VELT-1: the services in the order of each answer and selection, checked
+// frame by frame on the line, and a fault at every service call of the long
+// transfers.
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "device/qorvelt1.h"
-#include "device/serial_channel.h"
+#include "device/velt1com.h"
+#include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
-#include "tests/programs/driver_dienste_support.h"
-#include "tests/programs/programm_text_support.h"
+#include "tests/kit/channel_port.h"
+#include "tests/kit/records.h"
+#include "tests/kit/wire.h"
 
 namespace {
 
-using programs_test::DriverDienste;
-using programs_test::Text;
+using kit::KeptRecord;
+using kit::RecordText;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
 constexpr int kPort = 12;
@@ -28,32 +30,13 @@ constexpr char kAdresse = '1';
 const std::vector<std::string> kBefehle = {"N1", "M1", "V1", "Z1", "M2", "L1", "L2",
                                           "L3", "V2", "V3", "T1", "T2", "T3", "T4"};
 
-// Values the device keeps exactly as sent.
-Programm Satz(const std::string& name, int basis) {
-  Programm satz{};
-  std::snprintf(satz.programmname, sizeof satz.programmname, "%s", name.c_str());
-  const double werte[] = {1, 2.5 + basis / 10.0, 10.0 + basis, 2, 1.5, 0.5, 10,
-                          50, 40, 1, 20.0 + basis, 2, 30};
-  for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i) satz.*PROGRAMM_WERTE[i].feld = werte[i];
-  return satz;
-}
-
 std::string Nummeriert(const char* text, int nummer) { return text + std::to_string(nummer); }
 
 // The host's frames without their CR. A record transfer (14 frames of the
 // keyword commands in order) becomes "lesen" or "schreiben <name>"; anything
 // else stays as its frame.
-std::vector<std::string> Vorgaenge(const std::vector<std::uint8_t>& geschrieben) {
-  std::vector<std::string> frames;
-  std::string frame;
-  for (const std::uint8_t byte : geschrieben) {
-    if (byte != '\r') {
-      frame += static_cast<char>(byte);
-      continue;
-    }
-    frames.push_back(frame);
-    frame.clear();
-  }
+std::vector<std::string> Vorgaenge(const std::string& geschrieben) {
+  const std::vector<std::string> frames = kit::Frames(geschrieben);
   auto satzAb = [&](std::size_t start, char art) {
     if (start + kBefehle.size() > frames.size()) return false;
     for (std::size_t i = 0; i < kBefehle.size(); ++i) {
@@ -80,16 +63,10 @@ std::vector<std::string> Vorgaenge(const std::vector<std::uint8_t>& geschrieben)
 class ProgrammtransferTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    peer_ = std::make_shared<sim::SimChannelPeer>(1.5);
-    channel_ = rs232::AttachChannel(kPort, peer_);
-    ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-    ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
+    DaxCom_SitzungSetzen({[this] { return PortFuerAufruf(); }, [] { return kAdresse; }});
     Neu();
   }
-  void TearDown() override {
-    QORVELT1_Close(kPort);
-    rs232::DetachChannel(kPort);
-  }
+  void TearDown() override { DaxCom_HooksEntfernen(); }
 
   // A fresh device, table and line.
   void Neu() {
@@ -99,18 +76,31 @@ class ProgrammtransferTest : public ::testing::Test {
     for (int i = 0; i < PROGRAMM_ANZAHL; ++i) tabelle_[i] = TabellenEintrag(i);
     peer_->bus().faults().clear();
     channel_->clearWritten();
-    dienste_ = std::make_unique<DriverDienste>(kPort, kAdresse, peer_->bus());
+    aufrufe_ = 0;
+    fehlerBei_.clear();
+  }
+  // Service calls counted from 0 in the order they are made.
+  void FehlerBeiAufruf(int aufruf) { fehlerBei_.insert(aufruf); }
+  // Every service asks the session for its port first: a call chosen to fail
+  // gets the bus's NAK for its first frame there.
+  int PortFuerAufruf() {
+    if (fehlerBei_.count(aufrufe_++) != 0) peer_->bus().faults().add({"", 0, sim::FaultKind::Nak, 1});
+    return kPort;
   }
 
-  static Programm GeraetProgramm(int n) { return Satz(Nummeriert("Geraet ", n), 60 + n); }
-  static Programm TabellenEintrag(int i) { return i == 0 ? Satz("Tabelle A", 40) : Satz(Nummeriert("Welle ", i), 20 + i); }
+  static Programm GeraetProgramm(int n) { return KeptRecord(Nummeriert("Geraet ", n), 60 + n); }
+  static Programm TabellenEintrag(int i) {
+    return i == 0 ? KeptRecord("Tabelle A", 40) : KeptRecord(Nummeriert("Welle ", i), 20 + i);
+  }
 
-  const Programm kArbeit = Satz("Arbeit", 100);
-  std::shared_ptr<sim::SimChannelPeer> peer_;
-  std::shared_ptr<rs232::Channel> channel_;
+  const Programm kArbeit = KeptRecord("Arbeit", 100);
+  std::shared_ptr<sim::SimChannelPeer> peer_ = std::make_shared<sim::SimChannelPeer>(1.5);
+  kit::ChannelPort channel_{kPort, peer_};
   sim::Velt1Model* geraet_ = nullptr;
   Tabelle tabelle_{};
-  std::unique_ptr<DriverDienste> dienste_;
+  Geraetedienste dienste_;
+  int aufrufe_ = 0;
+  std::set<int> fehlerBei_;
 };
 
 enum class Richtung { Lesen, Schreiben };
@@ -191,8 +181,8 @@ TEST_F(ProgrammtransferTest, EachAnswerAndSelectionSendsItsServicesInOrder) {
     Neu();
     LeseErgebnis lesen;
     std::string fortschritt;
-    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, *dienste_, &lesen, &fortschritt), 0);
-    EXPECT_EQ(Vorgaenge(channel_->written()), fall.vorgaenge);
+    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, dienste_, &lesen, &fortschritt), 0);
+    EXPECT_EQ(Vorgaenge(channel_.written()), fall.vorgaenge);
     EXPECT_EQ(fortschritt, fall.fortschritt);
 
     const bool alle = fall.transfer.umfang == TransferUmfang::Alle;
@@ -202,24 +192,24 @@ TEST_F(ProgrammtransferTest, EachAnswerAndSelectionSendsItsServicesInOrder) {
       if (fall.transfer.richtung == Richtung::Lesen) {
         EXPECT_EQ(lesen.gelesen[i], betroffen);
         const Programm erwartet = !betroffen ? TabellenEintrag(i) : i == 0 ? kArbeit : GeraetProgramm(i);
-        EXPECT_EQ(Text(tabelle_[i]), Text(erwartet));
+        EXPECT_EQ(RecordText(tabelle_[i]), RecordText(erwartet));
       } else if (i > 0) {
-        EXPECT_EQ(Text(geraet_->program(i)), Text(betroffen ? TabellenEintrag(i) : GeraetProgramm(i)));
+        EXPECT_EQ(RecordText(geraet_->program(i)), RecordText(betroffen ? TabellenEintrag(i) : GeraetProgramm(i)));
       }
     }
     const bool arbeitNeu = fall.transfer.richtung == Richtung::Schreiben && (alle || fall.transfer.auswahl == 0);
-    EXPECT_EQ(Text(geraet_->working()), Text(arbeitNeu ? TabellenEintrag(0) : kArbeit));
+    EXPECT_EQ(RecordText(geraet_->working()), RecordText(arbeitNeu ? TabellenEintrag(0) : kArbeit));
   }
 }
 
 // Entry A alone is exactly one record on the line, values as the driver
 // formats them.
 TEST_F(ProgrammtransferTest, WritingEntryAAloneIsOneRecord) {
-  ASSERT_EQ(Programmtransfer_Schreiben(tabelle_, 0, TransferUmfang::Aktuelles, *dienste_), 0);
+  ASSERT_EQ(Programmtransfer_Schreiben(tabelle_, 0, TransferUmfang::Aktuelles, dienste_), 0);
   const std::string erwartet =
       "#1N1WTabelle A\r#1M1W1\r#1V1W6.5\r#1Z1W50\r#1M2W2\r#1L1W1.5\r#1L2W0.5\r#1L3W10\r"
       "#1V2W50\r#1V3W40\r#1T1W1\r#1T2W60\r#1T3W2\r#1T4W30\r";
-  EXPECT_EQ(std::string(channel_->written().begin(), channel_->written().end()), erwartet);
+  EXPECT_EQ(channel_.written(), erwartet);
 }
 
 // A NAK at any service call: the transfer returns that call's code and stops;
@@ -237,16 +227,16 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
   };
   for (const Fall& fall : faelle) {
     Neu();
-    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, *dienste_), 0);
-    const std::vector<std::string> gesund = Vorgaenge(channel_->written());
+    ASSERT_EQ(Ausfuehren(fall.transfer, tabelle_, dienste_), 0);
+    const std::vector<std::string> gesund = Vorgaenge(channel_.written());
     const int letzter = static_cast<int>(gesund.size()) - 1;
 
     for (int k = 0; k <= letzter; ++k) {
       SCOPED_TRACE(std::string(fall.transfer.name) + " fault at call " + std::to_string(k) + ": " + gesund[k]);
       Neu();
-      dienste_->FehlerBeiAufruf(k);
+      FehlerBeiAufruf(k);
       LeseErgebnis lesen;
-      const int code = Ausfuehren(fall.transfer, tabelle_, *dienste_, &lesen);
+      const int code = Ausfuehren(fall.transfer, tabelle_, dienste_, &lesen);
 
       const std::string& vorgang = gesund[k];
       const bool lesenVorgang = vorgang == "lesen";
@@ -257,19 +247,19 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
       erwartet.push_back(lesenVorgang ? "#1N1R" : schreibVorgang ? "#1N1W" + vorgang.substr(10) : vorgang);
       const bool zurueck = fall.ersterZurueck >= 0 && k >= fall.ersterZurueck && k < letzter;
       if (zurueck) erwartet.push_back("schreiben Arbeit");
-      EXPECT_EQ(Vorgaenge(channel_->written()), erwartet);
+      EXPECT_EQ(Vorgaenge(channel_.written()), erwartet);
 
       if (fall.transfer.richtung == Richtung::Lesen) {
         // Entry e is read by call 2e + 1.
         for (int e = 0; e < PROGRAMM_ANZAHL; ++e) {
           const bool gelesen = 2 * e + 1 < k;
           EXPECT_EQ(lesen.gelesen[e], gelesen) << e;
-          EXPECT_EQ(Text(tabelle_[e]), Text(!gelesen ? TabellenEintrag(e) : e == 0 ? kArbeit : GeraetProgramm(e))) << e;
+          EXPECT_EQ(RecordText(tabelle_[e]), RecordText(!gelesen ? TabellenEintrag(e) : e == 0 ? kArbeit : GeraetProgramm(e))) << e;
         }
         // Only a failed write-back leaves the last loaded program in place.
-        EXPECT_EQ(Text(geraet_->working()), Text(k == letzter ? GeraetProgramm(16) : kArbeit));
+        EXPECT_EQ(RecordText(geraet_->working()), RecordText(k == letzter ? GeraetProgramm(16) : kArbeit));
       } else if (fall.ersterZurueck >= 0 && k < letzter) {
-        EXPECT_EQ(Text(geraet_->working()), Text(kArbeit));
+        EXPECT_EQ(RecordText(geraet_->working()), RecordText(kArbeit));
       }
     }
   }
@@ -277,17 +267,17 @@ TEST_F(ProgrammtransferTest, AFaultAtEveryCallStopsThereAndRestoresAsDue) {
 
 // When the write-back after a failure fails as well, the first error counts.
 TEST_F(ProgrammtransferTest, AFailedWriteBackReportsTheFirstError) {
-  dienste_->FehlerBeiAufruf(2);  // PNS 1
-  dienste_->FehlerBeiAufruf(3);  // the write-back
-  EXPECT_EQ(Programmtransfer_Lesen(tabelle_, 0, TransferUmfang::Alle, *dienste_).code, -402057);
-  EXPECT_EQ(Vorgaenge(channel_->written()),
+  FehlerBeiAufruf(2);  // PNS 1
+  FehlerBeiAufruf(3);  // the write-back
+  EXPECT_EQ(Programmtransfer_Lesen(tabelle_, 0, TransferUmfang::Alle, dienste_).code, -402057);
+  EXPECT_EQ(Vorgaenge(channel_.written()),
             (std::vector<std::string>{"lesen", "lesen", "#1PNS1", "#1N1WArbeit"}));
 }
 
 TEST_F(ProgrammtransferTest, AnEntryOutsideTheTableSendsNothing) {
   for (const int auswahl : {-1, PROGRAMM_ANZAHL}) {
-    EXPECT_EQ(Programmtransfer_Lesen(tabelle_, auswahl, TransferUmfang::Aktuelles, *dienste_).code, -504601);
-    EXPECT_EQ(Programmtransfer_Schreiben(tabelle_, auswahl, TransferUmfang::Aktuelles, *dienste_), -504601);
+    EXPECT_EQ(Programmtransfer_Lesen(tabelle_, auswahl, TransferUmfang::Aktuelles, dienste_).code, -504601);
+    EXPECT_EQ(Programmtransfer_Schreiben(tabelle_, auswahl, TransferUmfang::Aktuelles, dienste_), -504601);
   }
   EXPECT_TRUE(channel_->written().empty());
 }

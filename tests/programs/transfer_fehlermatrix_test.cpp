@@ -15,18 +15,20 @@
 #include <string>
 #include <vector>
 
-#include "device/qorvelt1.h"
 #include "device/serial_channel.h"
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
-#include "tests/programs/programm_text_support.h"
+#include "tests/kit/channel_port.h"
+#include "tests/kit/records.h"
+#include "tests/kit/wire.h"
 
 namespace {
 
-using programs_test::Text;
+using kit::KeptRecord;
+using kit::RecordText;
 using sim::FaultKind;
 using Tabelle = std::array<Programm, PROGRAMM_ANZAHL>;
 
@@ -68,7 +70,7 @@ class FehlerBeiRahmen : public rs232::ChannelPeer {
 // line's virtual clock and noted with the frames it sent.
 class GemesseneDienste : public ProgrammDienste {
  public:
-  explicit GemesseneDienste(std::shared_ptr<rs232::Channel>& kanal) : kanal_(kanal) {}
+  explicit GemesseneDienste(const kit::ChannelPort& kanal) : kanal_(kanal) {}
 
   int ParameterLesen(Programm* ziel) override {
     return Messen('L', [&] { return dienste_.ParameterLesen(ziel); });
@@ -105,7 +107,7 @@ class GemesseneDienste : public ProgrammDienste {
     return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
   }
 
-  std::shared_ptr<rs232::Channel>& kanal_;
+  const kit::ChannelPort& kanal_;
   Geraetedienste dienste_;
 };
 
@@ -137,17 +139,9 @@ int ErwarteterCode(const std::string& befehl, FaultKind art) {
   return 1;
 }
 
-// Values the device keeps exactly as sent.
-Programm Satz(const std::string& name, int basis) {
-  Programm satz{};
-  std::snprintf(satz.programmname, sizeof satz.programmname, "%s", name.c_str());
-  const double werte[] = {1, 2.5 + basis / 10.0, 10.0 + basis, 2, 1.5, 0.5, 10, 50, 40, 1, 20.0 + basis, 2, 30};
-  for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i) satz.*PROGRAMM_WERTE[i].feld = werte[i];
-  return satz;
-}
 Tabelle Saetze(const std::string& name, int basis) {
   Tabelle saetze{};
-  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) saetze[static_cast<std::size_t>(i)] = Satz(name + std::to_string(i), basis + i);
+  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) saetze[static_cast<std::size_t>(i)] = KeptRecord(name + std::to_string(i), basis + i);
   return saetze;
 }
 const Tabelle kGeraet = Saetze("Geraet ", 60);  // entry n: the device's program n
@@ -158,7 +152,7 @@ Programm MitName(Programm satz, const char* name) {
   std::snprintf(satz.programmname, sizeof satz.programmname, "%s", name);
   return satz;
 }
-const Programm kArbeit = Satz("Arbeit", 100);
+const Programm kArbeit = KeptRecord("Arbeit", 100);
 
 // Names as texts, values bit for bit; the text form only for the message.
 void GleicherSatz(const Programm& ist, const Programm& soll, int nummer) {
@@ -166,7 +160,7 @@ void GleicherSatz(const Programm& ist, const Programm& soll, int nummer) {
   if (std::strcmp(ist.programmname, soll.programmname) != 0 ||
       std::memcmp(reinterpret_cast<const char*>(&ist) + kWerte, reinterpret_cast<const char*>(&soll) + kWerte,
                   sizeof(Programm) - kWerte) != 0) {
-    ADD_FAILURE() << nummer << ": " << Text(ist) << " instead of " << Text(soll);
+    ADD_FAILURE() << nummer << ": " << RecordText(ist) << " instead of " << RecordText(soll);
   }
 }
 
@@ -188,29 +182,14 @@ const Transfer kEinesSchreiben{"write_program_5", false, 5, TransferUmfang::Aktu
 class TransferFehlermatrix : public ::testing::TestWithParam<Transfer> {
  protected:
   void SetUp() override {
-    peer_ = std::make_shared<FehlerBeiRahmen>();
-    geraet_ = &peer_->bus().addVelt1(kAdresse);
-    Anschliessen();
     DaxCom_SitzungSetzen({[] { return kPort; }, [] { return kAdresse; }});
     DaxCom_ComLedSetzen(DAXCOM_LED_HAUPTPANEL, [this](int on) { ledAn_ = on; });
   }
-  void TearDown() override {
-    DaxCom_HooksEntfernen();
-    QORVELT1_Close(kPort);
-    rs232::DetachChannel(kPort);
-  }
-
-  // The line plugged in again, as after a dropped line.
-  void Anschliessen() {
-    QORVELT1_Close(kPort);
-    kanal_ = rs232::AttachChannel(kPort, peer_);
-    ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-    ASSERT_EQ(QORVELT1_Timeout(kPort, kTimeout), 0);
-  }
+  void TearDown() override { DaxCom_HooksEntfernen(); }
 
   // A fresh device and table; the line as the last run left it unless it was dropped.
   void Neu(int ziel = -1, FaultKind art = FaultKind::Nak) {
-    if (kanal_->dropped()) Anschliessen();
+    if (kanal_->dropped()) kanal_.reconnect();
     geraet_->working() = kArbeit;
     for (int n = 1; n <= PROGRAMM_NUMMER_MAX; ++n) geraet_->program(n) = GeraetProgramm(n);
     for (int i = 0; i < PROGRAMM_ANZAHL; ++i) tabelle_[i] = TabellenEintrag(i);
@@ -227,22 +206,11 @@ class TransferFehlermatrix : public ::testing::TestWithParam<Transfer> {
     return ergebnis;
   }
 
-  std::string Geschrieben() const { return std::string(kanal_->written().begin(), kanal_->written().end()); }
+  std::string Geschrieben() const { return kanal_.written(); }
 
-  // The frames of a healthy run, without their CR.
-  std::vector<std::string> Rahmen() const {
-    std::vector<std::string> rahmen(1);
-    for (const char byte : Geschrieben()) {
-      if (byte == '\r') rahmen.emplace_back();
-      else rahmen.back() += byte;
-    }
-    rahmen.pop_back();
-    return rahmen;
-  }
-
-  std::shared_ptr<FehlerBeiRahmen> peer_;
-  std::shared_ptr<rs232::Channel> kanal_;
-  sim::Velt1Model* geraet_ = nullptr;
+  std::shared_ptr<FehlerBeiRahmen> peer_ = std::make_shared<FehlerBeiRahmen>();
+  sim::Velt1Model* geraet_ = &peer_->bus().addVelt1(kAdresse);
+  kit::ChannelPort kanal_{kPort, peer_};
   Tabelle tabelle_{};
   std::unique_ptr<GemesseneDienste> dienste_;
   int ledAn_ = 0;
@@ -258,7 +226,7 @@ TEST_P(TransferFehlermatrix, EveryFaultAtEveryFrameEndsAsTheTransferRulesSay) {
   Neu();
   ASSERT_EQ(Ausfuehren(t).code, 0);
   const std::string gesundBytes = Geschrieben();
-  const std::vector<std::string> gesund = Rahmen();
+  const std::vector<std::string> gesund = kit::Frames(gesundBytes);
   std::vector<std::size_t> rahmenEnde;  // behind each frame's CR
   for (std::size_t b = 0; b < gesundBytes.size(); ++b) {
     if (gesundBytes[b] == '\r') rahmenEnde.push_back(b + 1);

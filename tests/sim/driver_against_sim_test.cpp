@@ -14,6 +14,7 @@
 #include "device/serial_channel.h"
 #include "sim/sim_channel_peer.h"
 #include "sim/velt1_model.h"
+#include "tests/kit/channel_port.h"
 
 namespace {
 
@@ -24,25 +25,14 @@ constexpr char kAddress = '1';
 
 class DriverAgainstSim : public ::testing::Test {
  protected:
-  void SetUp() override {
-    peer = std::make_shared<sim::SimChannelPeer>(1.5);
-    device = &peer->bus().addVelt1(kAddress);
-    channel = rs232::AttachChannel(kPort, peer);
-    ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-    ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
-  }
-  void TearDown() override {
-    QORVELT1_Close(kPort);
-    rs232::DetachChannel(kPort);
-  }
   void inject(FaultKind kind, const std::string& command) {
     peer->bus().faults().add({command, 0, kind, 1});
   }
   sim::Bus& bus() { return peer->bus(); }
 
-  std::shared_ptr<sim::SimChannelPeer> peer;
-  sim::Velt1Model* device = nullptr;
-  std::shared_ptr<rs232::Channel> channel;
+  std::shared_ptr<sim::SimChannelPeer> peer = std::make_shared<sim::SimChannelPeer>(1.5);
+  sim::Velt1Model* device = &peer->bus().addVelt1(kAddress);
+  kit::ChannelPort channel{kPort, peer};
 };
 
 struct FaultCode {

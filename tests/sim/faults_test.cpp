@@ -5,12 +5,12 @@
 #include "sim/bus.h"
 #include "sim/line_pacer.h"
 #include "sim/velt1_model.h"
-#include "sim_test_support.h"
+#include "tests/kit/wire.h"
 
-using simtest::kAck;
-using simtest::kCan;
-using simtest::kNak;
-using simtest::Played;
+using kit::kAck;
+using kit::kCan;
+using kit::kNak;
+using kit::Played;
 
 namespace {
 

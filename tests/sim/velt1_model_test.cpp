@@ -4,11 +4,11 @@
 
 #include "sim/bus.h"
 #include "sim/velt1_model.h"
-#include "sim_test_support.h"
+#include "tests/kit/wire.h"
 
-using simtest::kAck;
-using simtest::kNak;
-using simtest::Played;
+using kit::kAck;
+using kit::kNak;
+using kit::Played;
 
 namespace {
 

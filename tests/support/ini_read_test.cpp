@@ -4,13 +4,13 @@
 #include <string>
 
 #include "support/ini_store.h"
-#include "tests/support/test_files_support.h"
+#include "tests/kit/files.h"
 
 namespace {
 
-using support_test::ReadBytes;
-using support_test::ScratchDir;
-using support_test::WriteBytes;
+using kit::ReadBytes;
+using kit::TempFolder;
+using kit::WriteBytes;
 using namespace std::string_literals;
 
 constexpr int kDefault = 99;
@@ -38,7 +38,7 @@ class IniReadTest : public ::testing::Test {
     Ini_Dispose(store);
   }
 
-  ScratchDir dir_;
+  TempFolder dir_;
 };
 
 TEST_F(IniReadTest, IntegerRules) {

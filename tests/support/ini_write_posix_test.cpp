@@ -18,15 +18,15 @@
 
 #include "support/file_replace.h"
 #include "support/ini_store.h"
-#include "tests/support/test_files_support.h"
+#include "tests/kit/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using support_test::ReadBytes;
-using support_test::ScratchDir;
-using support_test::TempFilesIn;
-using support_test::WriteBytes;
+using kit::ReadBytes;
+using kit::TempFolder;
+using kit::TempFilesIn;
+using kit::WriteBytes;
 
 // Section "com" with `items` integers, all set to `value`.
 int SaveStore(const fs::path& target, int value, int items = 40) {
@@ -37,7 +37,7 @@ int SaveStore(const fs::path& target, int value, int items = 40) {
   return result;
 }
 
-std::string StoreBytes(const ScratchDir& dir, int value) {
+std::string StoreBytes(const TempFolder& dir, int value) {
   const fs::path file = dir / ("reference" + std::to_string(value) + ".ini");
   EXPECT_EQ(SaveStore(file, value), 0);
   const std::string bytes = ReadBytes(file);
@@ -62,7 +62,7 @@ int KillRounds() {
 // the old or the new content; a kill leaves at most one temporary file, and
 // the next save leaves none.
 TEST(IniWriteKilled, TargetIsOldOrNewAndAtMostOneTempFileRemains) {
-  ScratchDir dir;
+  TempFolder dir;
   const fs::path target = dir / "velt1Steuerung.ini";
   const std::string oldBytes = StoreBytes(dir, 1);
   const std::string newBytes = StoreBytes(dir, 2);
@@ -113,7 +113,7 @@ TEST(IniWriteKilled, TargetIsOldOrNewAndAtMostOneTempFileRemains) {
 // With the file-size signal ignored, a save beyond the limit fails with its
 // code and leaves the old file and no temporary file.
 TEST(IniWriteLimited, SaveBeyondTheFileSizeLimitFailsCleanly) {
-  ScratchDir dir;
+  TempFolder dir;
   const fs::path target = dir / "velt1Steuerung.ini";
   WriteBytes(target, "[com]\r\ncom = 1\r\n\r\n");
   const pid_t pid = ::fork();
@@ -136,7 +136,7 @@ TEST(IniWriteLimited, SaveBeyondTheFileSizeLimitFailsCleanly) {
 // A new file appears under the user's name only by the rename of the complete
 // temporary file: never empty, not even for a moment.
 TEST(IniWriteFirstSave, TargetAppearsOnlyByTheRename) {
-  ScratchDir dir;
+  TempFolder dir;
   const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   ASSERT_GE(watch, 0);
   ASSERT_GE(::inotify_add_watch(watch, dir.path().c_str(), IN_CREATE | IN_MOVED_TO), 0);

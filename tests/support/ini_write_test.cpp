@@ -7,16 +7,16 @@
 #include "support/file_replace.h"
 #include "support/ini_store.h"
 #include "support/ini_write_hook.h"
-#include "tests/support/test_files_support.h"
+#include "tests/kit/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using support_test::ReadBytes;
-using support_test::RunningAsSuperuser;
-using support_test::ScratchDir;
-using support_test::TempFilesIn;
-using support_test::WriteBytes;
+using kit::ReadBytes;
+using kit::RunningAsSuperuser;
+using kit::TempFolder;
+using kit::TempFilesIn;
+using kit::WriteBytes;
 
 const std::string kOldFile = "[com]\r\ncom = 1\r\n\r\n";
 const std::string kComFile = "[com]\r\nadresse = 49\r\ncom = 3\r\nlcom = 0\r\n\r\n";
@@ -72,7 +72,7 @@ class IniWriteTest : public ::testing::Test {
   }
 
   IniStore store_ = Ini_New(1);
-  ScratchDir dir_;
+  TempFolder dir_;
   fs::path target_ = dir_ / "velt1Steuerung.ini";
 };
 
@@ -191,7 +191,7 @@ TEST_F(IniWriteTest, ReadOnlyTargetIsRefused) {
 #ifdef _WIN32
   GTEST_SKIP() << "no permission bits: the read-only attribute does not close a folder";
 #endif
-  ASSERT_FALSE(RunningAsSuperuser()) << support_test::kRunAsOrdinaryUser;
+  ASSERT_FALSE(RunningAsSuperuser()) << kit::kRunAsOrdinaryUser;
   WriteBytes(target_, kOldFile);
   fs::permissions(target_, fs::perms::owner_read);
   PutAll({{"com", "com", 3}});

@@ -7,9 +7,11 @@
 #include <set>
 #include <sstream>
 
-#include "process_support.h"
+#include "tests/kit/process.h"
 
 namespace {
+
+using namespace kit;
 
 struct UsageCase {
   const char* program;

@@ -12,8 +12,6 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <vector>
 #include <sstream>
@@ -21,30 +19,21 @@
 #include <nlohmann/json.hpp>
 
 #include "ctl_dateien.h"
-#include "device/qorvelt1.h"
-#include "device/serial_channel.h"
 #include "device/velt1com.h"
-#include "process_support.h"
+#include "tests/kit/channel_port.h"
+#include "tests/kit/process.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/parameterdatei.h"
 #include "programs/core/programmtransfer.h"
-#include "tests/device/ser2net_support.h"
+#include "tests/kit/ser2net.h"
+#include "tests/kit/trace.h"
 #include "sim/sim_channel_peer.h"
 #include "support/ini_store.h"
 
 namespace {
 
 using Bytes = std::string;
-using velt1test::Ser2net;
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using namespace kit;
 
 // A set whose every entry differs from the defaults and from the others, in
 // values a device keeps exactly (one decimal for voltages, whole numbers else).
@@ -75,22 +64,9 @@ Bytes FileBytes(const std::array<Programm, PROGRAMM_ANZAHL>& set) {
   return {image.begin(), image.end()};
 }
 
-// The bytes of every "->" line of a --trace.
-Bytes SentBytes(const std::string& trace) {
-  Bytes sent;
-  std::istringstream lines(trace);
-  for (std::string line; std::getline(lines, line);) {
-    const std::size_t arrow = line.find("] -> ");
-    if (arrow == std::string::npos) continue;
-    std::istringstream hex(line.substr(arrow + 5, line.find("  ", arrow + 5) - arrow - 5));
-    for (unsigned byte = 0; hex >> std::hex >> byte;) sent += static_cast<char>(byte);
-  }
-  return sent;
-}
-
 class ProgramSets : public ::testing::Test {
  protected:
-  void SetUp() override { WriteFile(path("distinct.vlt"), FileBytes(DistinctSet())); }
+  void SetUp() override { WriteBytes(path("distinct.vlt"), FileBytes(DistinctSet())); }
   std::string path(const std::string& name) const { return ports.path() + "/" + name; }
   std::unique_ptr<SimProcess> start(const std::string& com, std::vector<std::string> arguments = {}) {
     arguments.insert(arguments.begin(), {"--com", com});
@@ -111,30 +87,30 @@ TEST_F(ProgramSets, ReadAllAndWriteAllCopyASetToAnotherDevice) {
   auto second = start("21");
   ok({"--com", "20", "write-all", path("distinct.vlt")});
   ok({"--com", "20", "read-all", path("first.vlt")});
-  EXPECT_EQ(ReadFile(path("first.vlt")), FileBytes(DistinctSet()));
+  EXPECT_EQ(ReadBytes(path("first.vlt")), FileBytes(DistinctSet()));
   ok({"--com", "21", "write-all", path("first.vlt")});
   ok({"--com", "21", "read-all", path("second.vlt")});
-  EXPECT_EQ(ReadFile(path("second.vlt")), ReadFile(path("first.vlt")));
+  EXPECT_EQ(ReadBytes(path("second.vlt")), ReadBytes(path("first.vlt")));
 
   // One entry into an existing file: only that entry changes.
   auto changed = DistinctSet();
   changed[7] = changed[2];
-  WriteFile(path("one.vlt"), FileBytes(changed));
+  WriteBytes(path("one.vlt"), FileBytes(changed));
   ok({"--com", "21", "read-program", "7", path("one.vlt")});
-  EXPECT_EQ(ReadFile(path("one.vlt")), FileBytes(DistinctSet()));
+  EXPECT_EQ(ReadBytes(path("one.vlt")), FileBytes(DistinctSet()));
   // One entry written: program 4 of the device changes, its working parameters stay.
   changed = DistinctSet();
   changed[4] = changed[9];
-  WriteFile(path("four.vlt"), FileBytes(changed));
+  WriteBytes(path("four.vlt"), FileBytes(changed));
   ok({"--com", "21", "write-program", "4", path("four.vlt")});
   ok({"--com", "21", "read-all", path("after.vlt")});
-  EXPECT_EQ(ReadFile(path("after.vlt")), FileBytes(changed));
+  EXPECT_EQ(ReadBytes(path("after.vlt")), FileBytes(changed));
   // To every device at once: nobody answers '&', each frame must leave before the next flush.
   auto both = start("22", {"--velt1", "1,2", "--pace"});
   ok({"--com", "22", "--address", "&", "write-all", path("distinct.vlt")});
   for (const char* address : {"1", "2"}) {
     ok({"--com", "22", "--address", address, "read-all", path("back.vlt")});
-    EXPECT_EQ(ReadFile(path("back.vlt")), FileBytes(DistinctSet())) << address;
+    EXPECT_EQ(ReadBytes(path("back.vlt")), FileBytes(DistinctSet())) << address;
   }
 }
 
@@ -176,18 +152,15 @@ TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
     constexpr int kPort = 7;
     auto peer = std::make_shared<sim::SimChannelPeer>();
     peer->bus().addVelt1('1');
-    const auto channel = rs232::AttachChannel(kPort, peer);
-    EXPECT_EQ(QORVELT1_Open(kPort, 9600), 0);
+    const ChannelPort port(kPort, peer);
     DaxCom_SitzungSetzen({[] { return kPort; }, [] { return '1'; }});
     Geraetedienste services;
     auto set = DistinctSet();
     const int code = read ? Programmtransfer_Lesen(set, 0, TransferUmfang::Alle, services).code
                           : Programmtransfer_Schreiben(set, 0, TransferUmfang::Alle, services);
     EXPECT_EQ(code, 0);
-    QORVELT1_Close(kPort);
     DaxCom_HooksEntfernen();
-    rs232::DetachChannel(kPort);
-    return Bytes(channel->written().begin(), channel->written().end());
+    return port.written();
   };
   auto sim = start("20");
   // Each transfer also through ser2net in front of the simulator's line:
@@ -203,17 +176,17 @@ TEST_F(ProgramSets, FramesAreTheTransferUnitsFrames) {
   const ToolRun netWrite = overServer(Ser2net::Mode::Raw, "write-all", path("distinct.vlt"));
   EXPECT_EQ(read.exitCode, 0);
   EXPECT_EQ(write.exitCode, 0);
-  const Bytes readFrames = SentBytes(read.err);
-  const Bytes writeFrames = SentBytes(write.err);
+  const Bytes readFrames = BytesOfTrace(read.err).sent;
+  const Bytes writeFrames = BytesOfTrace(write.err).sent;
   EXPECT_EQ(std::count(readFrames.begin(), readFrames.end(), '\r'), 282);
   EXPECT_EQ(std::count(writeFrames.begin(), writeFrames.end(), '\r'), 254);
   EXPECT_EQ(readFrames, unitFrames(true));
   EXPECT_EQ(writeFrames, unitFrames(false));
 
   EXPECT_EQ(netRead.exitCode + netWrite.exitCode, 0) << netRead.err << netWrite.err;
-  EXPECT_EQ(SentBytes(netRead.err), readFrames);
-  EXPECT_EQ(SentBytes(netWrite.err), writeFrames);
-  EXPECT_EQ(ReadFile(path("net.vlt")), ReadFile(path("read.vlt")));
+  EXPECT_EQ(BytesOfTrace(netRead.err).sent, readFrames);
+  EXPECT_EQ(BytesOfTrace(netWrite.err).sent, writeFrames);
+  EXPECT_EQ(ReadBytes(path("net.vlt")), ReadBytes(path("read.vlt")));
   std::string err;
   sim->terminate(&err);
   EXPECT_EQ(err, "velt1-sim: 1072 Frames empfangen\n");  // two reads and two writes arrived whole
@@ -224,11 +197,11 @@ TEST_F(ProgramSets, ConvertKeepsEveryByteAndNamesLatin1Characters) {
   std::strcpy(set[3].programmname, "Pr\xFC" "fling \xDF\xB5 31 Zeichen lang...");
   set[5].toleranzlow = -0.0;
   set[6].pruefspannung = 2.1 + 0.2;  // no short decimal form
-  WriteFile(path("latin1.vlt"), FileBytes(set));
+  WriteBytes(path("latin1.vlt"), FileBytes(set));
   ok({"convert", path("latin1.vlt"), path("latin1.json")});
   ok({"convert", path("latin1.json"), path("back.vlt")});
-  EXPECT_EQ(ReadFile(path("back.vlt")), FileBytes(set));
-  const Bytes json = ReadFile(path("latin1.json"));
+  EXPECT_EQ(ReadBytes(path("back.vlt")), FileBytes(set));
+  const Bytes json = ReadBytes(path("latin1.json"));
   const std::string head =
       "{\n  \"typ\": \"QORVELT1Steuerung\",\n  \"version\": 2,\n  \"programme\": [\n    {\n"
       "      \"eintrag\": \"A\",\n      \"programmname\": \"Satz 0 Welle\",\n      \"pruefspannungsquelle\": 1.0,\n";
@@ -276,13 +249,13 @@ TEST_F(ProgramSets, ConvertChecksJsonAgainstTheDeviceAndWarnsOutsideThePanel) {
        "kein gültiges JSON: [json.exception.out_of_range.406] number overflow parsing '1e309'", false},
   };
   ok({"convert", path("distinct.vlt"), path("good.json")});
-  const Bytes good = ReadFile(path("good.json"));
+  const Bytes good = ReadBytes(path("good.json"));
   for (const auto& check : checks) {
     Bytes bad = good;
     const std::size_t at = bad.find(check.from);
     ASSERT_NE(at, std::string::npos) << check.from;
     bad.replace(at, std::strlen(check.from), check.to);
-    WriteFile(path("bad.json"), bad);
+    WriteBytes(path("bad.json"), bad);
     std::filesystem::remove(path("bad.vlt"));
     const ToolRun run = ctl({"convert", path("bad.json"), path("bad.vlt")});
     EXPECT_EQ(run.exitCode, check.written ? 0 : 1) << check.to;
@@ -307,10 +280,10 @@ TEST_F(ProgramSets, FailuresLeaveTheFileAsItWas) {
       {{}, {"convert", "FILE", "/nonexistent/x.json"}, "Fehler #301401: Fehler beim Schreiben auf Datei\n"},
       {{}, {"show", "--json", "nan.vlt"}, "velt1ctl: DIR/nan.vlt: Eintrag 3, anzahlzaehne: kein endlicher Wert\n"},
   };
-  WriteFile(path("short.vlt"), FileBytes(DistinctSet()).substr(0, 2351));
+  WriteBytes(path("short.vlt"), FileBytes(DistinctSet()).substr(0, 2351));
   auto nan = DistinctSet();
   nan[3].anzahlzaehne = std::nan("");
-  WriteFile(path("nan.vlt"), FileBytes(nan));
+  WriteBytes(path("nan.vlt"), FileBytes(nan));
   for (const auto& failure : failures) {
     auto sim = start("20", failure.simArguments);
     std::vector<std::string> command = {"--com", "20"};
@@ -321,7 +294,7 @@ TEST_F(ProgramSets, FailuresLeaveTheFileAsItWas) {
     const ToolRun run = ctl(command);
     EXPECT_EQ(run.exitCode, 1) << failure.command[0];
     EXPECT_EQ(run.err, std::regex_replace(failure.err, std::regex("DIR"), ports.path())) << failure.command[0];
-    EXPECT_EQ(ReadFile(path("distinct.vlt")), FileBytes(DistinctSet())) << failure.command[0];
+    EXPECT_EQ(ReadBytes(path("distinct.vlt")), FileBytes(DistinctSet())) << failure.command[0];
   }
 }
 
@@ -368,7 +341,7 @@ TEST_F(ProgramSets, EverySaveFollowsLinksAndRefusesWhatTheUserMayNotWrite) {
       struct stat before {}, after {};
       ::stat(file.c_str(), &before);
       EXPECT_EQ(writer.save(dir.path() + "/" + place.given), writer.results[place.result]);
-      EXPECT_EQ(ReadFile(file), place.result == 0 ? ReadFile(plain.path() + "/f.json") : "old");
+      EXPECT_EQ(ReadBytes(file), place.result == 0 ? ReadBytes(plain.path() + "/f.json") : "old");
       ::stat(file.c_str(), &after);
       EXPECT_TRUE(before.st_mode == 0 || (after.st_mode == before.st_mode && after.st_gid == before.st_gid));
       EXPECT_EQ(std::filesystem::is_symlink(dir.path() + "/" + place.given), place.given != place.written);
@@ -404,8 +377,8 @@ TEST_F(ProgramSets, DiffNamesWhatChangedOnTheDevice) {
   a[6].toleranzlow = 0.0;
   b[6].toleranzlow = -0.0;
   b[3].pruefspannung = std::nextafter(a[3].pruefspannung, 6.0);
-  WriteFile(path("a.vlt"), FileBytes(a));
-  WriteFile(path("b.vlt"), FileBytes(b));
+  WriteBytes(path("a.vlt"), FileBytes(a));
+  WriteBytes(path("b.vlt"), FileBytes(b));
   const ToolRun files = ctl({"diff", path("a.vlt"), path("b.vlt")});
   EXPECT_EQ(files.exitCode, 3);
   EXPECT_EQ(files.out,
@@ -430,8 +403,8 @@ TEST_F(ProgramSets, SeveralPortsAtOnce) {
   const ToolRun read = ctl({"--com", "20-22", "read-all", path("bank-{com}.vlt")});
   EXPECT_EQ(read.exitCode, 1);
   EXPECT_EQ(read.err, "COM 22: Fehler #402057: Fehlermeldung (NAK) vom Gerät erhalten\n");
-  EXPECT_EQ(ReadFile(path("bank-20.vlt")), FileBytes(DistinctSet()));
-  EXPECT_EQ(ReadFile(path("bank-21.vlt")), FileBytes(DistinctSet()));
+  EXPECT_EQ(ReadBytes(path("bank-20.vlt")), FileBytes(DistinctSet()));
+  EXPECT_EQ(ReadBytes(path("bank-21.vlt")), FileBytes(DistinctSet()));
   EXPECT_FALSE(std::filesystem::exists(path("bank-22.vlt")));
   const ToolRun diff = ctl({"--com", "20-22", "diff", "device", path("distinct.vlt"), "--json"});
   EXPECT_EQ(diff.exitCode, 3);

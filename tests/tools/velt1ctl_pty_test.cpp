@@ -9,9 +9,11 @@
 #include <fstream>
 #include <regex>
 
-#include "process_support.h"
+#include "tests/kit/process.h"
 
 namespace {
+
+using namespace kit;
 
 const std::string kCom = "20";
 

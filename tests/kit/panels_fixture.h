@@ -1,22 +1,21 @@
 #pragma once
-// The three top-level panels loaded as at start-up (main, COM, status), a
-// simulated bus behind an in-process channel on COM 20, an empty ports folder
-// so that only the channel is listed, and readers for what the panels show.
+// A simulated bus behind an in-process channel on COM 20 with an empty ports
+// folder, so that only the channel is listed; and the three top-level panels
+// loaded as at start-up (main, COM, status), with readers for what they show.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app_test_support.h"
 #include "device/serial_channel.h"
 #include "sim/sim_channel_peer.h"
+#include "tests/kit/app.h"
+#include "tests/kit/ports_folder.h"
 
-namespace contest {
+namespace kit {
 
 constexpr int kSimPort = 20;
 
@@ -39,7 +38,21 @@ struct ErrorDisplay {
   bool operator==(const ErrorDisplay&) const = default;
 };
 
-class PanelsTest : public ::testing::Test {
+// The bus, the ports folder and the runtime with popups answered by a script.
+class SimBusTest : public ::testing::Test {
+ protected:
+  ~SimBusTest() override { rs232::DetachChannel(kSimPort); }
+  sim::Bus& bus() { return sim->bus(); }
+  // What the host has written, as text.
+  std::string Written() const { return {channel->written().begin(), channel->written().end()}; }
+
+  PortsFolder ports;
+  Runtime runtime;
+  std::shared_ptr<WatchedSim> sim = std::make_shared<WatchedSim>();
+  std::shared_ptr<rs232::Channel> channel = rs232::AttachChannel(kSimPort, sim);
+};
+
+class PanelsTest : public SimBusTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -52,15 +65,6 @@ class PanelsTest : public ::testing::Test {
   std::vector<int> Pictures();
   // The port ring's items as "label=value".
   std::vector<std::string> PortRingItems();
-  std::string Written();
-
-  apptest::Runtime runtime;
-  std::shared_ptr<WatchedSim> sim = std::make_shared<WatchedSim>();
-  std::shared_ptr<rs232::Channel> channel;
-
- private:
-  std::filesystem::path ports_;
-  std::optional<std::string> savedPorts_;
 };
 
-}  // namespace contest
+}  // namespace kit

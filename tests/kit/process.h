@@ -1,11 +1,18 @@
 #pragma once
 // Runs the tools as a user would: velt1-sim in the background on its own
-// ports folder, velt1ctl to completion with its output captured.
+// ports folder (a TempFolder), velt1ctl to completion with its output
+// captured; and a piece of a test in a child process.
 
 #include <sys/types.h>
 
+#include <climits>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "tests/kit/files.h"
+
+namespace kit {
 
 struct ToolRun {
   int exitCode = -1;
@@ -21,17 +28,6 @@ ToolRun RunTool(const std::string& program, const std::vector<std::string>& argu
 // limit of `limitBytes`; its exit code, or minus the signal that ended it.
 int RunToolIntoLimitedFile(const std::string& program, const std::vector<std::string>& arguments,
                            const std::string& outFile, long limitBytes);
-
-// A private ports folder that is removed with everything in it.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 class SimProcess {
  public:
@@ -49,3 +45,16 @@ class SimProcess {
   int errFd_ = -1;
   std::string firstLine_;
 };
+
+// Waits up to `seconds` for the child to end and kills it when it has not:
+// its wait status, or -1 when it had to be killed.
+int AwaitOrKill(pid_t pid, double seconds);
+
+// What InChildProcess returns when the child gave no result.
+constexpr int kNoChildResult = INT_MIN;
+
+// Runs `probe` in a child process and returns its result: for limits that
+// must not stay with the test process.
+int InChildProcess(const std::function<int()>& probe);
+
+}  // namespace kit

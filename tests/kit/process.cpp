@@ -1,4 +1,4 @@
-#include "process_support.h"
+#include "tests/kit/process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 
 extern char** environ;
 
+namespace kit {
 namespace {
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments,
@@ -119,16 +119,6 @@ int RunToolIntoLimitedFile(const std::string& program, const std::vector<std::st
   return WIFSIGNALED(status) ? -WTERMSIG(status) : ExitCode(status);
 }
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "velt1-tools-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-}
-
 SimProcess::SimProcess(const std::vector<std::string>& arguments, const std::string& portsFolder) {
   pid_ = Spawn(VELT1_SIM_PATH, arguments, portsFolder, outFd_, errFd_);
   if (pid_ < 0) return;
@@ -151,14 +141,7 @@ int SimProcess::terminate(std::string* err, int signal) {
   std::string out;
   std::string errText;
   Drain(outFd_, errFd_, out, errText, 5000);
-  int status = 0;
-  pid_t done = 0;
-  for (int i = 0; i < 200 && (done = ::waitpid(pid_, &status, WNOHANG)) == 0; ++i) ::usleep(10000);
-  if (done == 0) {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, &status, 0);
-    status = -1;
-  }
+  const int status = AwaitOrKill(pid_, 2.0);
   ::close(outFd_);
   ::close(errFd_);
   pid_ = -1;
@@ -169,3 +152,33 @@ int SimProcess::terminate(std::string* err, int signal) {
 SimProcess::~SimProcess() {
   if (pid_ >= 0) terminate();
 }
+
+int AwaitOrKill(pid_t pid, double seconds) {
+  int status = 0;
+  pid_t done = 0;
+  for (int i = 0; i < seconds * 100 && (done = ::waitpid(pid, &status, WNOHANG)) == 0; ++i) ::usleep(10000);
+  if (done != 0) return status;
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return -1;
+}
+
+int InChildProcess(const std::function<int()>& probe) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return kNoChildResult;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    const int result = probe();
+    const bool sent = ::write(pipeFds[1], &result, sizeof result) == sizeof result;
+    ::_exit(sent ? 0 : 1);
+  }
+  ::close(pipeFds[1]);
+  int result = kNoChildResult;
+  if (child < 0 || ::read(pipeFds[0], &result, sizeof result) != sizeof result) result = kNoChildResult;
+  ::close(pipeFds[0]);
+  if (child > 0) ::waitpid(child, nullptr, 0);
+  return result;
+}
+
+}  // namespace kit

@@ -1,63 +1,38 @@
 #pragma once
 // Helpers of the start-up, window and main-flow tests: a scratch working
-// directory, the runtime with a scripted popup responder, and a script step
-// that acts once the main panel is on screen (inside the event loop).
-
-#include <unistd.h>
+// directory, the runtime with a scripted popup responder, the program run
+// with a script step that acts once the main panel is on screen (inside the
+// event loop), and its menus as shown.
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/qt/qt_runtime.h"
 #include "app/qt/qt_runtime_testing.h"
+#include "app/velt1steuerung_main.h"
 #include "programs/par_main.h"
-#include "scripted_responder_support.h"
+#include "tests/kit/files.h"
+#include "tests/kit/scripted_responder.h"
 #include "ui/definition.h"
 
-namespace apptest {
+namespace kit {
 
-// A fresh temporary directory as the working directory, for one test.
-class WorkingDirectory {
+// A fresh folder as the working directory, for one test.
+class WorkingDirectory : public TempFolder {
  public:
-  WorkingDirectory() {
-    previous_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "velt1-app-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-    std::filesystem::current_path(path_);
-  }
-  ~WorkingDirectory() {
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  WorkingDirectory(const WorkingDirectory&) = delete;
-  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-  const std::filesystem::path& path() const { return path_; }
+  WorkingDirectory() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
+  ~WorkingDirectory() { std::filesystem::current_path(previous_); }
 
  private:
   std::filesystem::path previous_;
-  std::filesystem::path path_;
 };
-
-inline std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // The Qt runtime with the program's definition, popups answered by a script.
 class Runtime {
@@ -67,10 +42,10 @@ class Runtime {
     qtui::RegisterDefinition(ui::Velt1Gui());
     responder_.emplace();
   }
-  uitest::ScriptedResponder& popups() { return **responder_; }
+  ScriptedResponder& popups() { return **responder_; }
 
  private:
-  std::optional<uitest::ScopedScriptedResponder> responder_;
+  std::optional<ScopedScriptedResponder> responder_;
 };
 
 // Runs `step` once, from the event loop, as soon as the main panel is shown.
@@ -87,6 +62,15 @@ inline std::unique_ptr<QTimer> WhenMainPanelShown(std::function<void()> step) {
   });
   timer->start();
   return timer;
+}
+
+// Runs the program as `velt1-steuerung` starts it, until its event loop
+// ends; with a `step`, that acts once the main panel is shown.
+inline int RunProgram(std::function<void()> step = {}) {
+  const std::unique_ptr<QTimer> script = step ? WhenMainPanelShown(std::move(step)) : nullptr;
+  char name[] = "velt1-steuerung";
+  char* argv[] = {name, nullptr};
+  return Velt1Steuerung_Main(1, argv);
 }
 
 // The titles of a panel's menu bar, as shown.
@@ -107,7 +91,7 @@ struct MenuItem {
 };
 
 // The items of a panel's "Fenster" menu, as shown.
-inline std::vector<MenuItem> FensterItems(int panel) {
+inline std::vector<MenuItem> WindowMenuItems(int panel) {
   std::vector<MenuItem> items;
   QWidget* window = qtui::PanelWidget(panel);
   auto* bar = window == nullptr ? nullptr : window->findChild<QMenuBar*>();
@@ -120,4 +104,4 @@ inline std::vector<MenuItem> FensterItems(int panel) {
   return items;
 }
 
-}  // namespace apptest
+}  // namespace kit

@@ -13,7 +13,7 @@
 
 #include "ui/popup_responder.h"
 
-namespace uitest {
+namespace kit {
 
 enum class PopupKind { Message, Generic, FileSelect, UserEvent };
 
@@ -90,4 +90,4 @@ class ScopedScriptedResponder {
   std::shared_ptr<ui::PopupResponder> previous_;
 };
 
-}  // namespace uitest
+}  // namespace kit

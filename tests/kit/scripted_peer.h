@@ -5,16 +5,15 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "device/serial_channel.h"
+#include "tests/kit/channel_port.h"
+#include "tests/kit/wire.h"
 
-namespace velt1_test {
-
-inline const std::string ACK = "\x06";
-inline const std::string NAK = "\x15";
-inline const std::string CAN = "\x18";
+namespace kit {
 
 class ScriptedPeer : public rs232::ChannelPeer {
  public:
@@ -41,19 +40,16 @@ class PeerRig {
  public:
   static constexpr int kPort = 201;
   PeerRig() { reset(); }
-  ~PeerRig();
-  PeerRig(const PeerRig&) = delete;
-  PeerRig& operator=(const PeerRig&) = delete;
 
   // A fresh peer and channel, the port opened again.
   void reset();
   ScriptedPeer& peer() { return *peer_; }
-  rs232::Channel& channel() { return *channel_; }
-  std::string written() const;
+  rs232::Channel& channel() { return **port_; }
+  std::string written() const { return port_->written(); }
 
  private:
   std::shared_ptr<ScriptedPeer> peer_;
-  std::shared_ptr<rs232::Channel> channel_;
+  std::optional<ChannelPort> port_;
 };
 
 // Codes of one operation for the failures that every command transaction shares.
@@ -73,4 +69,4 @@ struct TransactionCodes {
 void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,
                             const std::string& frame, const TransactionCodes& codes);
 
-}  // namespace velt1_test
+}  // namespace kit

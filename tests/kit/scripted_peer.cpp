@@ -1,11 +1,10 @@
-#include "tests/device/scripted_peer_support.h"
+#include "tests/kit/scripted_peer.h"
 
 #include <gtest/gtest.h>
 
-#include "device/qorvelt1.h"
 #include "device/serial_port.h"
 
-namespace velt1_test {
+namespace kit {
 
 namespace {
 const std::uint8_t* Bytes(const std::string& text) {
@@ -23,20 +22,10 @@ void ScriptedPeer::received(const std::uint8_t* data, std::size_t count, rs232::
   if (step.drop) channel.drop();
 }
 
-PeerRig::~PeerRig() {
-  QORVELT1_Close(kPort);
-  rs232::DetachChannel(kPort);
-}
-
 void PeerRig::reset() {
+  port_.reset();
   peer_ = std::make_shared<ScriptedPeer>();
-  channel_ = rs232::AttachChannel(kPort, peer_);
-  ASSERT_EQ(QORVELT1_Open(kPort, 9600), 0);
-  ASSERT_EQ(QORVELT1_Timeout(kPort, 1.5), 0);
-}
-
-std::string PeerRig::written() const {
-  return {channel_->written().begin(), channel_->written().end()};
+  port_.emplace(kPort, peer_);
 }
 
 void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,
@@ -63,13 +52,13 @@ void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,
        false},
       {"short write", [&](auto& f) { f.writeResult = shortCount; }, "", false, codes.writeShort,
        false},
-      {"output queue stuck", [](auto& f) { f.outQueueStuckAt = 3; }, ACK, false, codes.writeFailed,
+      {"output queue stuck", [](auto& f) { f.outQueueStuckAt = 3; }, kAck, false, codes.writeFailed,
        true},
-      {"output queue unreadable", [](auto& f) { f.outQueueLengthFails = true; }, ACK, false,
+      {"output queue unreadable", [](auto& f) { f.outQueueLengthFails = true; }, kAck, false,
        codes.writeFailed, true},
-      {"line dropped", [](auto&) {}, ACK, true, codes.writeFailed, true},
-      {"NAK", [](auto&) {}, NAK, false, codes.nak, true},
-      {"CAN", [](auto&) {}, CAN, false, codes.can, true},
+      {"line dropped", [](auto&) {}, kAck, true, codes.writeFailed, true},
+      {"NAK", [](auto&) {}, kNak, false, codes.nak, true},
+      {"CAN", [](auto&) {}, kCan, false, codes.can, true},
       {"silence", [](auto&) {}, "", false, codes.noAnswer, true},
       {"other byte", [](auto&) {}, "x", false, codes.otherByte, true},
   };
@@ -85,4 +74,4 @@ void ExpectTransactionCodes(PeerRig& rig, const std::function<int()>& operation,
   }
 }
 
-}  // namespace velt1_test
+}  // namespace kit

@@ -1,4 +1,4 @@
-#include "pty_support.h"
+#include "tests/kit/pty.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -9,33 +9,20 @@
 #include <chrono>
 #include <stdexcept>
 
-namespace velt1test {
-namespace fs = std::filesystem;
+namespace kit {
 
 PtyPort::PtyPort(int port) {
   master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
     throw std::runtime_error("no pseudo-terminal");
   slave_ = ::ptsname(master_);
-  folder_ = fs::temp_directory_path() /
-            ("velt1-pty-" + std::to_string(::getpid()) + "-" + slave_.substr(slave_.rfind('/') + 1));
-  fs::remove_all(folder_);
-  fs::create_directories(folder_);
-  if (const char* old = ::getenv("VELT1_PORTS")) savedPorts_ = old;
-  ::setenv("VELT1_PORTS", folder_.c_str(), 1);
   linkAlso(port);
 }
 
-PtyPort::~PtyPort() {
-  closeMaster();
-  if (savedPorts_) ::setenv("VELT1_PORTS", savedPorts_->c_str(), 1);
-  else ::unsetenv("VELT1_PORTS");
-  std::error_code ec;
-  fs::remove_all(folder_, ec);
-}
+PtyPort::~PtyPort() { closeMaster(); }
 
 void PtyPort::linkAlso(int port) {
-  fs::create_symlink(slave_, folder_ / ("COM" + std::to_string(port)));
+  std::filesystem::create_symlink(slave_, ports_ / ("COM" + std::to_string(port)));
 }
 
 bool PtyPort::writeMaster(const std::string& bytes) {
@@ -64,4 +51,4 @@ void PtyPort::closeMaster() {
   master_ = -1;
 }
 
-}  // namespace velt1test
+}  // namespace kit

@@ -11,7 +11,7 @@
 #include "ui/definition.h"
 #include "ui/runtime.h"
 
-namespace rttest {
+namespace kit {
 
 inline constexpr char kFile[] = "qt_runtime_test.uir";
 enum Panels { TESTPANEL = 1, CHILD = 2 };
@@ -184,4 +184,4 @@ class RuntimeTest : public ::testing::Test {
   int child = 0;
 };
 
-}  // namespace rttest
+}  // namespace kit

@@ -1,10 +1,10 @@
-#include "scripted_responder_support.h"
+#include "tests/kit/scripted_responder.h"
 
 #include <algorithm>
 
 #include "ui/runtime.h"
 
-namespace uitest {
+namespace kit {
 
 void ScriptedResponder::answerGeneric(int button) { genericAnswers_.push_back(button); }
 
@@ -114,4 +114,4 @@ ScopedScriptedResponder::ScopedScriptedResponder()
 
 ScopedScriptedResponder::~ScopedScriptedResponder() { ui::SetPopupResponder(previous_); }
 
-}  // namespace uitest
+}  // namespace kit

@@ -1,4 +1,4 @@
-#include "ser2net_support.h"
+#include "tests/kit/ser2net.h"
 
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -6,7 +6,6 @@
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -15,9 +14,11 @@
 #include <fstream>
 #include <thread>
 
+#include "tests/kit/process.h"
+
 extern char** environ;
 
-namespace velt1test {
+namespace kit {
 namespace fs = std::filesystem;
 
 namespace {
@@ -90,13 +91,7 @@ std::string Ser2net::address() const {
 void Ser2net::stop() {
   if (pid_ <= 0) return;
   ::kill(pid_, SIGTERM);
-  int status = 0;
-  pid_t done = 0;
-  for (int i = 0; i < 500 && (done = ::waitpid(pid_, &status, WNOHANG)) == 0; ++i) ::usleep(10000);
-  if (done == 0) {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, &status, 0);
-  }
+  AwaitOrKill(pid_, 5.0);
   pid_ = -1;
   listening_ = false;
 }
@@ -108,4 +103,4 @@ void NameNetworkPort(int port, const std::string& address) {
   std::ofstream(file) << address << "\n";
 }
 
-}  // namespace velt1test
+}  // namespace kit

@@ -1,4 +1,4 @@
-#include "tests/support/test_files_support.h"
+#include "tests/kit/files.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -11,25 +11,26 @@
 
 namespace fs = std::filesystem;
 
-namespace support_test {
+namespace kit {
 
-ScratchDir::ScratchDir() {
+TempFolder::TempFolder() {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    fs::path candidate = fs::temp_directory_path() / ("velt1-support-" + std::to_string(random()));
+    const fs::path candidate = fs::temp_directory_path() / ("velt1-test-" + std::to_string(random()));
     if (fs::create_directory(candidate)) {
-      path_ = candidate;
+      path_ = candidate.string();
       return;
     }
   }
-  throw std::runtime_error("no scratch directory");
+  throw std::runtime_error("no scratch folder");
 }
 
-ScratchDir::~ScratchDir() {
+TempFolder::~TempFolder() {
   std::error_code ignored;
-  // Give back write permission that a test took away, so everything can go.
+  // Give back write permission that a test took away, so everything can go;
+  // links (a port's device) are left as they are.
   for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
-    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    if (!entry.is_symlink(ignored)) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(path_, ignored);
 }
@@ -61,4 +62,4 @@ bool RunningAsSuperuser() { return false; }
 bool RunningAsSuperuser() { return ::geteuid() == 0; }
 #endif
 
-}  // namespace support_test
+}  // namespace kit

@@ -3,11 +3,11 @@
 // (VELT1_PORTS), so that the port layer opens it as that port. The test holds
 // the master end and plays the device.
 
-#include <filesystem>
-#include <optional>
 #include <string>
 
-namespace velt1test {
+#include "tests/kit/ports_folder.h"
+
+namespace kit {
 
 class PtyPort {
  public:
@@ -28,10 +28,9 @@ class PtyPort {
   void closeMaster();
 
  private:
+  PortsFolder ports_;
   int master_ = -1;
   std::string slave_;
-  std::filesystem::path folder_;
-  std::optional<std::string> savedPorts_;
 };
 
-}  // namespace velt1test
+}  // namespace kit

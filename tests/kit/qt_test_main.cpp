@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <memory>
 
-#include "scripted_responder_support.h"
+#include "tests/kit/scripted_responder.h"
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
-  ui::SetPopupResponder(std::make_shared<uitest::ScriptedResponder>());
+  ui::SetPopupResponder(std::make_shared<kit::ScriptedResponder>());
   return RUN_ALL_TESTS();
 }

@@ -1,7 +1,4 @@
-#include "connection_fixture_support.h"
-
-#include <stdlib.h>
-#include <unistd.h>
+#include "tests/kit/panels_fixture.h"
 
 #include "app/funktionen.h"
 #include "connection/com_main.h"
@@ -11,8 +8,7 @@
 #include "ui/runtime.h"
 #include "ui/velt1_gui.h"
 
-namespace contest {
-namespace fs = std::filesystem;
+namespace kit {
 
 void WatchedSim::received(const std::uint8_t* data, std::size_t count, rs232::Channel& channel) {
   if (onFrame && count > 0 && data[count - 1] == '\r') onFrame();
@@ -20,25 +16,11 @@ void WatchedSim::received(const std::uint8_t* data, std::size_t count, rs232::Ch
 }
 
 void PanelsTest::SetUp() {
-  ports_ = fs::temp_directory_path() / ("velt1-ports-" + std::to_string(::getpid()));
-  fs::remove_all(ports_);
-  fs::create_directories(ports_);
-  if (const char* old = ::getenv("VELT1_PORTS")) savedPorts_ = old;
-  ::setenv("VELT1_PORTS", ports_.c_str(), 1);
-  channel = rs232::AttachChannel(kSimPort, sim);
-
   Func_IniDateiSpracheLaden();
   ASSERT_EQ(Func_PanelsInitialisieren("V 1.0.2", "9/2011"), 0);
 }
 
-void PanelsTest::TearDown() {
-  Func_PanelsFreigeben();
-  rs232::DetachChannel(kSimPort);
-  if (savedPorts_) ::setenv("VELT1_PORTS", savedPorts_->c_str(), 1);
-  else ::unsetenv("VELT1_PORTS");
-  std::error_code ec;
-  fs::remove_all(ports_, ec);
-}
+void PanelsTest::TearDown() { Func_PanelsFreigeben(); }
 
 int PanelsTest::IntValue(int panel, int control) {
   int value = -12345;
@@ -83,9 +65,4 @@ std::vector<std::string> PanelsTest::PortRingItems() {
   return items;
 }
 
-std::string PanelsTest::Written() {
-  const auto& bytes = channel->written();
-  return std::string(bytes.begin(), bytes.end());
-}
-
-}  // namespace contest
+}  // namespace kit

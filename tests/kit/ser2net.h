@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace velt1test {
+namespace kit {
 
 class Ser2net {
  public:
@@ -31,4 +31,4 @@ class Ser2net {
 // Makes COM<port> of the ports folder ($VELT1_PORTS) a file naming `address`.
 void NameNetworkPort(int port, const std::string& address);
 
-}  // namespace velt1test
+}  // namespace kit

@@ -1,8 +1,8 @@
-#include "qt_runtime_fixture_support.h"
+#include "tests/kit/qt_runtime_fixture.h"
 
 #include "app/qt/qt_runtime.h"
 
-namespace rttest {
+namespace kit {
 
 void RuntimeTest::SetUp() {
   RegisterCtrlCallback("Test_Ctrl", RecordCtrl);
@@ -16,4 +16,4 @@ void RuntimeTest::SetUp() {
   ASSERT_GT(child, 0);
 }
 
-}  // namespace rttest
+}  // namespace kit
