@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kBaud = 9600;
-constexpr double kZeitlimitSekunden = 1.5;  // per awaited byte
 constexpr int kHoechsterPort = 256;
 
 struct Sitzung {
@@ -30,8 +28,6 @@ Sitzung& Aktuell() {
 
 bool GueltigerPort(int port) { return port >= 0 && port <= kHoechsterPort; }
 
-bool GueltigeAdresse(char adresse) { return (adresse >= '1' && adresse <= '9') || adresse == '&'; }
-
 }  // namespace
 
 int QorCom_Open(int port) {
@@ -45,10 +41,10 @@ int QorCom_Open(int port) {
   }
   int result = 0;
   if (port != 0) {
-    result = QORVELT1_Open(port, kBaud);
+    result = QORVELT1_Open(port, QORVELT1_BAUD);
     if (result == 0) {
       s.comPort = port;
-      QORVELT1_Timeout(port, kZeitlimitSekunden);
+      QORVELT1_Timeout(port, QORVELT1_ZEITLIMIT_SEKUNDEN);
     } else if (const std::string ursache = rs232::OpenFailureText(port); !ursache.empty()) {
       // The message of the code then says why, and which device it is.
       QOR_Fehleruserstring(ursache.c_str());
@@ -74,7 +70,7 @@ int QorCom_LastComPortSet(int port) {
 }
 
 int QorCom_AdresseSet(char adresse) {
-  if (!GueltigeAdresse(adresse)) return QORCOM_FEHLER_ADRESSE;
+  if (!QORVELT1_SitzungsadresseGueltig(adresse)) return QORCOM_FEHLER_ADRESSE;
   Aktuell().adresse = adresse;
   const CtrlRef& ring = QorComRegister().adressRing;
   if (ring.gesetzt()) SetCtrlVal(ring.panel, ring.control, static_cast<int>(adresse));

@@ -63,7 +63,7 @@ int QorCom_Scan() {
     char id[kIdPuffer] = {};
     if (QORVELT1_IDLesen(port, adresse, id) != 0) {
       SetCtrlVal(led.panel, led.control, 0);
-    } else if (std::strncmp(id, QORCOM_VELT1_KENNUNG, std::strlen(QORCOM_VELT1_KENNUNG)) == 0) {
+    } else if (QORVELT1_IstVelt1(id)) {
       SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kGruen);
       SetCtrlVal(led.panel, led.control, 1);
       if (r.adressRing.gesetzt())

@@ -6,6 +6,28 @@
 // is one) the bus address character: '1'..'9' or 'a'..'f' for one device,
 // '&' for all devices (writing commands only, no answer awaited).
 
+// ---- the line ---------------------------------------------------------------
+// 9600 baud, 7 data bits, odd parity, 1 stop bit: QORVELT1_Open takes no other
+// speed. Every byte awaited from a device gets the time-out.
+constexpr int QORVELT1_BAUD = 9600;
+constexpr double QORVELT1_ZEITLIMIT_SEKUNDEN = 1.5;
+
+// ---- bus addresses ----------------------------------------------------------
+constexpr char QORVELT1_SAMMELADRESSE = '&';
+// '1'..'9' and 'a'..'f': one device.
+bool QORVELT1_EinzeladresseGueltig(char adresse);
+// One device or the common address: the set of the writing commands.
+bool QORVELT1_SchreibadresseGueltig(char adresse);
+// The program's session and the COM panel's address ring keep to '1'..'9' and
+// the common address, in the ring's order.
+constexpr const char* QORVELT1_SITZUNGSADRESSEN = "123456789&";
+bool QORVELT1_SitzungsadresseGueltig(char adresse);
+
+// ---- identification -----------------------------------------------------------
+// A VELT-1 names itself with this prefix; a device of another kind does not.
+constexpr const char* QORVELT1_KENNUNG = "QOR-VELT1-";
+bool QORVELT1_IstVelt1(const char* id);
+
 // Port functions.
 int QORVELT1_Open(int port, int baud);
 int QORVELT1_Close(int port);

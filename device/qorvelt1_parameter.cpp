@@ -101,7 +101,7 @@ bool QORVELT1_ParameterZulaessig(const char* keyword, double wert) {
 int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, double wert,
                                 int /*ganzzahl: no keyword of this device uses it*/,
                                 const char* name) {
-  if (!SchreibadresseGueltig(adresse)) return Code(-400, 61);
+  if (!QORVELT1_SchreibadresseGueltig(adresse)) return Code(-400, 61);
   const Parameter* parameter = Suchen(keyword);
   if (HatGrenzen(parameter) && !InGrenzen(wert, *parameter)) {
     return Code(-500, parameter->grenzOrt);
@@ -130,7 +130,7 @@ int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, dou
 
 int QORVELT1_ParameterLesen(int port, char adresse, const char* keyword, double* wert, int* status,
                             char* name) {
-  if (!EinzeladresseGueltig(adresse)) return Code(-400, 124);
+  if (!QORVELT1_EinzeladresseGueltig(adresse)) return Code(-400, 124);
   const Parameter* parameter = Suchen(keyword);
   if (parameter == nullptr) return Code(-401, 202);
   // The output that belongs to the keyword must be there before anything is sent.

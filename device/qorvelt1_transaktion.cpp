@@ -5,14 +5,6 @@
 
 namespace qorvelt1 {
 
-bool EinzeladresseGueltig(char adresse) {
-  return (adresse >= '1' && adresse <= '9') || (adresse >= 'a' && adresse <= 'f');
-}
-
-bool SchreibadresseGueltig(char adresse) {
-  return EinzeladresseGueltig(adresse) || adresse == kSammeladresse;
-}
-
 std::string Rahmen(char adresse, std::string_view befehl, std::string_view argument) {
   std::string frame = "#";
   frame += adresse;
@@ -37,7 +29,7 @@ int Senden(int port, char adresse, std::string_view frame, const Orte& orte) {
   // Nobody answers the common address, so no answer proves that the frame
   // has left; without that wait the next command's flush could throw away
   // what a pseudo-terminal or a UART's FIFO still holds.
-  if (adresse == kSammeladresse) return rs232::WaitUntilSent(port) == 0 ? 0 : Code(-101, orte.ersterOrt);
+  if (adresse == QORVELT1_SAMMELADRESSE) return rs232::WaitUntilSent(port) == 0 ? 0 : Code(-101, orte.ersterOrt);
 
   const int antwort = rs232::ComRdByte(port);
   if (antwort == kNak) return Code(-402, orte.ersterOrt + 2);

@@ -12,7 +12,6 @@ unsigned char gDatenGeaendert = 0;
 
 namespace {
 
-constexpr int kAbgebrochen = -6000;
 constexpr const char* kMuster = "*.vlt";
 
 bool English() { return gSprache == 2; }
@@ -53,7 +52,7 @@ int TabellePruefen() {
     else
       MessagePopup("Fehler im Prüfprogramm",
                    "Fehler in Programm " + nummer + ".\nDatei wurde nicht gespeichert.");
-    return kAbgebrochen;
+    return QOR_FEHLER_STILL;
   }
   return 0;
 }
@@ -92,7 +91,7 @@ int DateiSpeichern(int unterDialog) {
   std::string pfad = gDateiname;
   if (unterDialog != 0 || Unbenannt()) {
     pfad = Dialog(English() ? "Save" : "Speichern", VAL_SAVE_BUTTON, 1);
-    if (pfad.empty()) return kAbgebrochen;
+    if (pfad.empty()) return QOR_FEHLER_STILL;
   }
   if (const int code = ProgrammverwaltungVorDateiSpeichern(); code != 0) return code;
   if (const int code = Parameterdatei_Speichern(pfad, gProg); code != 0) return code;
@@ -102,7 +101,7 @@ int DateiSpeichern(int unterDialog) {
 
 int DateiOeffnen() {
   const std::string pfad = Dialog(English() ? "Open" : "Öffnen", VAL_LOAD_BUTTON, 0);
-  if (pfad.empty()) return kAbgebrochen;
+  if (pfad.empty()) return QOR_FEHLER_STILL;
   if (const int code = Parameterdatei_Laden(pfad, gProg); code != 0) return code;
   DateiUebernehmen(pfad);
   ProgrammverwaltungNachDateiLaden();

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int kEnglisch = 2;
-constexpr int kStilleMeldung = -6;  // codes -6000 .. -6999
 
 int fehlerSprache = 1;
 char fehlerText[QOR_FEHLERTEXT_LAENGE] = "";
@@ -42,8 +41,6 @@ void Kopieren(char* puffer, std::size_t groesse, const char* text) {
   Anhaengen(puffer, groesse, text);
 }
 
-bool IstStill(int code) { return code / 1000 == kStilleMeldung; }
-
 // The number in the title is the negated code. Computed in 64 bits, since
 // INT_MIN has no negation in int.
 long long TitelNummer(int code) { return -static_cast<long long>(code); }
@@ -59,6 +56,8 @@ void ZeigeFehler(int code, const char* titelText) {
 }
 
 }  // namespace
+
+bool QOR_FehlerStill(int code) { return code / 1000 == QOR_FEHLER_STILL / 1000; }
 
 const char* QOR_Fehlermeldung(int code) {
   const int nummer = code / 1000;  // truncates toward zero
@@ -81,12 +80,12 @@ const char* QOR_Fehlermeldung(int code) {
 }
 
 void QOR_Fehlerpopup(int code) {
-  if (IstStill(code)) return;
+  if (QOR_FehlerStill(code)) return;
   ZeigeFehler(code, Englisch() ? "Error" : "Fehler");
 }
 
 void QOR_Fehlerpopup2(int code, const char* titel) {
-  if (IstStill(code)) return;
+  if (QOR_FehlerStill(code)) return;
   ZeigeFehler(code, titel != nullptr ? titel : "");
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "device/port_map.h"
 #include "device/qorvelt1.h"
@@ -65,8 +64,7 @@ int CtlScan(const CtlContext& context, char first, char last) {
     char id[32] = {};
     const int code = QORVELT1_IDLesen(context.port, address, id);
     if (code == 0) {
-      const bool velt1 = std::strncmp(id, "QOR-VELT1-", 10) == 0;
-      std::printf("%c: %s (%s)\n", address, id, velt1 ? "VELT-1" : "kein VELT-1");
+      std::printf("%c: %s (%s)\n", address, id, QORVELT1_IstVelt1(id) ? "VELT-1" : "kein VELT-1");
     } else if (code / 1000 == kMessageNoAnswer) {
       std::printf("%c: nichts gefunden\n", address);
     } else {

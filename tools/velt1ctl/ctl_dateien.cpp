@@ -10,6 +10,7 @@
 #include "ctl_json.h"
 #include "programs/core/parameterdatei.h"
 #include "support/file_replace.h"
+#include "support/qor_error.h"
 #include "support/save_file.h"
 
 namespace {
@@ -20,7 +21,7 @@ constexpr std::uintmax_t kJsonMax = 1 << 20;  // a program set is some 10 kB
 
 int Melden(const fs::path& pfad, const std::string& fehler) {
   std::fprintf(stderr, "velt1ctl: %s: %s\n", pfad.string().c_str(), fehler.c_str());
-  return CTL_SCHON_GEMELDET;
+  return QOR_FEHLER_STILL;
 }
 
 int JsonLesen(const fs::path& pfad, std::string& text) {

@@ -12,6 +12,7 @@
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
+#include "support/qor_error.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ int CtlShow(const std::string& file, bool json) {
   std::string fehler;
   if (!ProgrammsatzAlsJson(satz, text, fehler)) {
     std::fprintf(stderr, "velt1ctl: %s: %s\n", file.c_str(), fehler.c_str());
-    return CTL_SCHON_GEMELDET;
+    return QOR_FEHLER_STILL;
   }
   std::fputs(text.c_str(), stdout);
   return 0;

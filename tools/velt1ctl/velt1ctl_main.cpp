@@ -19,12 +19,10 @@
 namespace {
 
 constexpr int kExitFailure = 1;
-constexpr int kBaud = 9600;
-constexpr double kTimeoutSeconds = 1.5;
 
 int Fail(int code) {
   // Silent codes: the command has printed its own message.
-  if (code > -7000 && code <= -6000) return kExitFailure;
+  if (QOR_FehlerStill(code)) return kExitFailure;
   std::fprintf(stderr, "%s\n", CtlErrorText(code).c_str());
   return kExitFailure;
 }
@@ -54,10 +52,10 @@ int Run(int argc, char** argv) {
     byteTrace = std::make_unique<ByteTrace>(stderr);
     InstallTrace(*byteTrace);
   }
-  int code = QORVELT1_Open(context.port, kBaud);
+  int code = QORVELT1_Open(context.port, QORVELT1_BAUD);
   // The message says why the port did not open, and which device it is.
   if (code != 0) QOR_Fehleruserstring(rs232::OpenFailureText(context.port).c_str());
-  if (code == 0) code = QORVELT1_Timeout(context.port, kTimeoutSeconds);
+  if (code == 0) code = QORVELT1_Timeout(context.port, QORVELT1_ZEITLIMIT_SEKUNDEN);
   if (code != 0) return Fail(code);
   code = invocation.run(context);
   QORVELT1_Close(context.port);
