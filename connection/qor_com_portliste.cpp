@@ -1,7 +1,6 @@
 // The list of serial ports in the port ring: "nicht geöffnet" first, then
 // every "COMn" of the system's list and the open port, ascending.
 
-#include <cctype>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,37 +15,10 @@
 
 namespace {
 
-constexpr int kHoechsterPort = 256;
-
 struct Eintrag {
   std::string label;
   int value;
 };
-
-// "COM" (upper case) and a whole decimal number in 0..256: optional blanks,
-// an optional sign, digits, optional blanks, nothing else.
-std::optional<int> PortAusDaten(const std::string& daten) {
-  if (daten.size() < 3 || daten.compare(0, 3, "COM") != 0) return std::nullopt;
-  std::size_t i = 3;
-  auto blanks = [&] {
-    while (i < daten.size() && std::isspace(static_cast<unsigned char>(daten[i]))) ++i;
-  };
-  blanks();
-  bool negativ = false;
-  if (i < daten.size() && (daten[i] == '+' || daten[i] == '-')) negativ = daten[i++] == '-';
-  const std::size_t ziffernAnfang = i;
-  long long zahl = 0;
-  while (i < daten.size() && std::isdigit(static_cast<unsigned char>(daten[i]))) {
-    if (zahl <= kHoechsterPort) zahl = zahl * 10 + (daten[i] - '0');  // stays out of range once out
-    ++i;
-  }
-  if (i == ziffernAnfang) return std::nullopt;
-  blanks();
-  if (i != daten.size()) return std::nullopt;
-  if (negativ) zahl = -zahl;
-  if (zahl < 0 || zahl > kHoechsterPort) return std::nullopt;
-  return static_cast<int>(zahl);
-}
 
 // The system's ports, and the open port `offen` (0: none) even where the
 // system does not list it.
@@ -74,7 +46,7 @@ std::vector<Eintrag> Portliste(int sprache, int offen) {
 
 std::optional<int> QorCom_PortAusEintrag(const rs232::SerialCommValue& eintrag) {
   if (eintrag.type != rs232::kRegSz) return std::nullopt;
-  return PortAusDaten(eintrag.data);
+  return rs232::PortOfName(eintrag.data, rs232::kListValue);
 }
 
 void QorCom_ComPortListeFuellen(int panel, int control) {

@@ -15,10 +15,41 @@
 // rfc2217://bench7:2217 (net_address.h) makes COM n a network port.
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rs232 {
+
+// "COM5" for port 5: the name of a link or file in the ports folder and of a
+// value in the port list.
+std::string PortName(int port);
+
+// How a text is read as "COMn". Each reader keeps to the rule below that
+// names it; the number lies in 0..256 whatever the rule.
+struct PortNameRule {
+  bool anyCase = false;        // "com5" as well
+  bool devicePrefix = false;   // "\\.\COM5" as well
+  bool blanksAndSign = false;  // blanks and a sign around the number: "COM 5", "COM\t+5 "
+  bool leadingZero = false;    // a number that begins with 0: "COM05", "COM0"
+  bool comOptional = false;    // "5" without "COM"
+  bool restIgnored = false;    // whatever follows the number: "COM5x" is 5
+};
+// A link or file in the ports folder: "COM5" to the letter; "COM05" is no port.
+inline constexpr PortNameRule kLinkName{};
+// A Windows device name, as velt1ctl --device takes it: "COM5", "com5", "\\.\COM5".
+inline constexpr PortNameRule kWindowsDeviceName{.anyCase = true, .devicePrefix = true};
+// A value of the port list as the port ring reads it; the registry's values
+// need not be tidy: "COM 5", "COM\t+5 ", "COM05", and "COM0".
+inline constexpr PortNameRule kListValue{.blanksAndSign = true, .leadingZero = true};
+// A value of the port list as velt1ctl ports reads it to name the device
+// behind it: the number the value begins with, after "COM" where it has it.
+inline constexpr PortNameRule kListValueStart{
+    .blanksAndSign = true, .leadingZero = true, .comOptional = true, .restIgnored = true};
+
+// The port number the rule reads in `name`, or nothing.
+std::optional<int> PortOfName(std::string_view name, const PortNameRule& rule);
 
 // The registry's type code of a plain string value.
 constexpr unsigned long kRegSz = 1;

@@ -27,7 +27,7 @@ int PrivatePort::create(const std::string& devicePath, std::string& error) {
     return 0;
   }
   folder_ = pattern;
-  fs::create_symlink(device, fs::path(folder_) / ("COM" + std::to_string(kPrivatePort)), ec);
+  fs::create_symlink(device, fs::path(folder_) / rs232::PortName(kPrivatePort), ec);
   if (ec) {
     error = devicePath + ": " + ec.message();
     return 0;
