@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <iterator>
+#include <string>
+#include <string_view>
 
 struct Programm {
   char programmname[32];  // NUL-terminated
@@ -29,6 +31,12 @@ static_assert(offsetof(Programm, totzeitnachfallend) == 128);
 
 // Longest name the device sends or the rename panel accepts.
 constexpr int PROGRAMMNAME_MAX_GERAET = 25;
+
+// A name as the device can hold it, printable ASCII: every character outside
+// space..tilde becomes one space, whatever its encoding (a control character,
+// an umlaut of one Latin-1 byte or of several UTF-8 bytes). The driver sends
+// names so, and the rename panel takes typed names so.
+std::string Programmname_Druckbar(std::string_view name);
 
 // One numeric field of Programm with its device keyword.
 struct ProgrammWert {

@@ -59,18 +59,6 @@ bool InGrenzen(double wert, const Parameter& parameter) {
   return wert >= parameter.unten - kToleranz && wert <= parameter.oben + kToleranz;
 }
 
-// A name goes on the line as printable ASCII: a control character (a CR
-// above all) would end the frame early and let the rest of the name run as a
-// command of its own. Every other character is sent as a space, the rule the
-// rename panel applies to typed names.
-std::string NamenText(const char* name) {
-  std::string text = name;
-  for (char& c : text) {
-    if (c < ' ' || c > '~') c = ' ';
-  }
-  return text;
-}
-
 // A frame must fit the output queue, since it is handed over with one write.
 constexpr std::size_t kRahmenMax = 512;
 
@@ -118,7 +106,9 @@ int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, dou
       argument = ZehntelText(wert);
       break;
     case Form::Name:
-      argument = NamenText(name);
+      // A control character (a CR above all) would end the frame early and
+      // let the rest of the name run as a command of its own.
+      argument = Programmname_Druckbar(name);
       break;
     case Form::Status:
       break;

@@ -97,24 +97,6 @@ void FehlerZeigen(int code) {
   if (code != 0) QorCom_FehlermeldungSet(code);
 }
 
-// Every character outside space..tilde becomes one space: control
-// characters, and each umlaut or other character of several UTF-8 bytes.
-std::string DruckbarerName(const std::string& text) {
-  std::string name;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto zeichen = static_cast<unsigned char>(text[i]);
-    if (zeichen >= ' ' && zeichen <= '~') {
-      name += static_cast<char>(zeichen);
-      continue;
-    }
-    name += ' ';
-    if (zeichen >= 0xC0) {
-      while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
-    }
-  }
-  return name;
-}
-
 // Waits for OK or "Abbruch" on the rename popup; other commits are ignored.
 // Nothing to wait for any more (the program is quitting) counts as "Abbruch".
 bool UmbenennenBestaetigt() {
@@ -179,7 +161,7 @@ int Prog_Umbenennen() {
   // A name left as it was keeps its bytes, also those the rule below would
   // turn into spaces (a name from a parameter file made elsewhere).
   if (eingabe != bisher) {
-    const std::string name = DruckbarerName(eingabe).substr(0, PROGRAMMNAME_MAX_GERAET);
+    const std::string name = Programmname_Druckbar(eingabe).substr(0, PROGRAMMNAME_MAX_GERAET);
     std::fill(std::begin(programm.programmname), std::end(programm.programmname), '\0');
     name.copy(programm.programmname, name.size());
   }
