@@ -16,3 +16,15 @@ std::string Programmname_Druckbar(std::string_view name) {
   }
   return druckbar;
 }
+
+const ProgrammWert* ProgrammWert_ZumKeyword(std::string_view keyword) {
+  for (const ProgrammWert& wert : PROGRAMM_WERTE)
+    if (keyword == wert.keyword) return &wert;
+  return nullptr;
+}
+
+const ProgrammWert* ProgrammWert_ZumControl(int control) {
+  for (const ProgrammWert& wert : PROGRAMM_WERTE)
+    if (control == wert.control) return &wert;
+  return nullptr;
+}

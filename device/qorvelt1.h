@@ -46,10 +46,9 @@ int QORVELT1_ProgrammLaden(int port, char adresse, int programm);
 // `ganzzahl` is not used by any keyword of this device; `name` only by "programmname".
 int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, double wert,
                                 int ganzzahl, const char* name);
-// The limits the device takes a numeric parameter in, as the write checks
-// them: `wert` passes within 0.0001 of them. The unknown keyword, "status"
-// and "programmname" have none: -401115 and the outputs untouched.
-int QORVELT1_ParameterGrenzen(const char* keyword, double* unten, double* oben);
+// Whether the device takes `wert` for the numeric keyword, as the write checks
+// it: within 0.0001 of the device's limits in PROGRAMM_WERTE. False for any
+// other keyword.
 bool QORVELT1_ParameterZulaessig(const char* keyword, double wert);
 // Writes only the output that belongs to the keyword: `wert` for the numeric
 // parameters, `status` for "status", `name` (at least 26 bytes) for "programmname".

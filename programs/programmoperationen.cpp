@@ -78,7 +78,7 @@ class Fortschrittsanzeige {
  private:
   void Zeigen(const TransferFortschritt& f) {
     if (f.anzahl < 2) return;
-    const std::string eintrag = f.eintrag == 0 ? "A" : std::to_string(f.eintrag);
+    const std::string eintrag = Prog_EintragName(f.eintrag);
     const std::string text =
         (English() ? "Program " : "Programm ") + eintrag + ": " + std::to_string(f.schritt) +
         (English() ? " of " : " von ") + std::to_string(f.anzahl);

@@ -2,7 +2,6 @@
 
 #include "programs/programmverwaltung.h"
 
-#include <cstdio>
 #include <string>
 
 #include "programs/dateifunktionen.h"
@@ -19,23 +18,8 @@ Programm gProgZwischenablage;
 
 namespace {
 
-// The parameter controls follow the record's value order.
-int ParameterControl(std::size_t wert) {
-  return MAINPANEL_PAR_PRUEFSPANNUNGSQUE + static_cast<int>(wert);
-}
-
-std::string StandardName(int index) {
-  if (index == 0) return gSprache == 2 ? "Working parameter" : "Arbeitsparameter";
-  return (gSprache == 2 ? "Program " : "Programm ") + std::to_string(index);
-}
-
-void NameSetzen(Programm* programm, const std::string& name) {
-  std::snprintf(programm->programmname, sizeof programm->programmname, "%s", name.c_str());
-}
-
 std::string Listentext(int index) {
-  const std::string nummer = index == 0 ? "A" : std::to_string(index);
-  return nummer + " - " + Programmname_AlsText(gProg[index]);
+  return Prog_EintragName(index) + " - " + Programmname_AlsText(gProg[index]);
 }
 
 void ListeFuellen() {
@@ -46,21 +30,8 @@ void ListeFuellen() {
 
 }  // namespace
 
-void Prog_Vorbelegen(Programm* programm) {
-  // In the order of PROGRAMM_WERTE: source "2..33V", 2 V, 60 teeth, 2
-  // channels, tolerances 1 V, 1 V and 10°, thresholds 50 %, dead times.
-  constexpr double kStandard[] = {1, 2, 60, 2, 1, 1, 10, 50, 50, 1, 20, 1, 20};
-  static_assert(std::size(kStandard) == std::size(PROGRAMM_WERTE));
-  *programm = Programm{};
-  for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i)
-    programm->*PROGRAMM_WERTE[i].feld = kStandard[i];
-}
-
 int Prog_Initialisieren() {
-  for (int index = 0; index < PROGRAMM_ANZAHL; ++index) {
-    Prog_Vorbelegen(&gProg[index]);
-    NameSetzen(&gProg[index], StandardName(index));
-  }
+  Prog_TabelleVorbelegen(gProg);
   ListeFuellen();
   Prog_Vorbelegen(&gProgZwischenablage);
   gProgIndex = 0;
@@ -89,13 +60,13 @@ int Prog_TabelleInAktuell(int index) {
 }
 
 void Prog_AktuellAnzeigen() {
-  for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i)
-    SetCtrlVal(gMainPanel, ParameterControl(i), gProgAktuell.*PROGRAMM_WERTE[i].feld);
+  for (const ProgrammWert& wert : PROGRAMM_WERTE)
+    SetCtrlVal(gMainPanel, wert.control, gProgAktuell.*wert.feld);
 }
 
 void Prog_AktuellEinlesen() {
-  for (std::size_t i = 0; i < std::size(PROGRAMM_WERTE); ++i)
-    GetCtrlVal(gMainPanel, ParameterControl(i), &(gProgAktuell.*PROGRAMM_WERTE[i].feld));
+  for (const ProgrammWert& wert : PROGRAMM_WERTE)
+    GetCtrlVal(gMainPanel, wert.control, &(gProgAktuell.*wert.feld));
 }
 
 int Prog_Auswaehlen(int index) {

@@ -18,8 +18,6 @@ extern Programm gProgAktuell;
 extern Programm gProgZwischenablage;
 
 // ---- the table -------------------------------------------------------------
-// Empty name and the default values.
-void Prog_Vorbelegen(Programm* programm);
 // Table, selection, clipboard, list and parameter controls back to the
 // defaults; no unsaved changes, file name "Unbenannt"; 0.
 int Prog_Initialisieren();

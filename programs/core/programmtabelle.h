@@ -4,6 +4,7 @@
 // program management; the parameter file and the transfers work on a view.
 
 #include <span>
+#include <string>
 
 #include "device/programm.h"
 
@@ -12,3 +13,12 @@ constexpr int PROGRAMM_NUMMER_MAX = PROGRAMM_ANZAHL - 1;
 
 using ProgrammTabelle = std::span<Programm, PROGRAMM_ANZAHL>;
 using ProgrammTabelleLesen = std::span<const Programm, PROGRAMM_ANZAHL>;
+
+// Empty name and a new entry's values.
+void Prog_Vorbelegen(Programm* programm);
+// The table after "Neu": every entry with a new entry's values, entry 0 named
+// "Arbeitsparameter", entry n "Programm n" ("Working parameter", "Program n"
+// with gSprache 2).
+void Prog_TabelleVorbelegen(ProgrammTabelle tabelle);
+// How lists, progress and velt1ctl name an entry: "A" for entry 0, else its number.
+std::string Prog_EintragName(int index);

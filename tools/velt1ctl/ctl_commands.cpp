@@ -5,23 +5,13 @@
 
 #include "device/port_map.h"
 #include "device/qorvelt1.h"
+#include "device/statuswort.h"
 #include "support/qor_error.h"
 
 namespace {
 
 constexpr int kMaxWriteBlock = 64;  // bytes per memory write frame
 constexpr int kMessageNoAnswer = -403;
-
-struct StatusBit {
-  int mask;
-  const char* name;
-};
-constexpr StatusBit kStatusBits[] = {
-    {0x0001, "Messung aktiv"},
-    {0x0002, "Remotebetrieb"},
-    {0x0100, "Speicherfehler"},
-    {0x0200, "Prüfspannungsfehler"},
-};
 
 void HexDump(int start, const std::vector<unsigned char>& data) {
   for (std::size_t line = 0; line < data.size(); line += 16) {
@@ -98,8 +88,8 @@ int CtlGet(const CtlContext& context, const std::string& keyword) {
   if (code != 0) return code;
   if (keyword == "status") {
     std::printf("0x%04X\n", static_cast<unsigned>(status));
-    for (const auto& bit : kStatusBits) {
-      std::printf("%s: %s\n", bit.name, (status & bit.mask) ? "ein" : "aus");
+    for (const Statusbit& bit : STATUSBITS) {
+      std::printf("%s: %s\n", bit.name, (status & bit.maske) ? "ein" : "aus");
     }
   } else if (keyword == "programmname") {
     std::printf("%s\n", name);

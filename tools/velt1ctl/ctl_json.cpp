@@ -11,7 +11,7 @@ constexpr int kVersion = 2;
 constexpr const char* kTyp = "QORVELT1Steuerung";
 
 std::string Ort(int eintrag, const std::string& keyword = "") {
-  return "Eintrag " + EintragName(eintrag) + (keyword.empty() ? "" : ", " + keyword);
+  return "Eintrag " + Prog_EintragName(eintrag) + (keyword.empty() ? "" : ", " + keyword);
 }
 
 // One entry into `programm`; "" or what is wrong.
@@ -27,7 +27,7 @@ std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm,
   };
   const Json* name = feld("eintrag");
   if (name == nullptr) return Ort(eintrag) + ": eintrag fehlt";
-  if (*name != EintragName(eintrag)) return Ort(eintrag) + ": eintrag muss \"" + EintragName(eintrag) + "\" sein";
+  if (*name != Prog_EintragName(eintrag)) return Ort(eintrag) + ": eintrag muss \"" + Prog_EintragName(eintrag) + "\" sein";
   const Json* text = feld("programmname");
   if (text == nullptr || !text->is_string()) return Ort(eintrag, "programmname") + ": Text fehlt";
   if (auto fehler = Programmname_AusText(text->get<std::string>(), programm)) {
@@ -63,7 +63,7 @@ bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::strin
   Json programme = Json::array();
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
     const Programm& programm = satz[static_cast<std::size_t>(i)];
-    Json eintrag = {{"eintrag", EintragName(i)}, {"programmname", Programmname_AlsText(programm)}};
+    Json eintrag = {{"eintrag", Prog_EintragName(i)}, {"programmname", Programmname_AlsText(programm)}};
     for (const ProgrammWert& wert : PROGRAMM_WERTE) {
       if (!std::isfinite(programm.*wert.feld)) {
         fehler = Ort(i, wert.keyword) + ": kein endlicher Wert";

@@ -8,36 +8,6 @@
 
 namespace {
 
-struct PanelWert {
-  double Programm::*feld;
-  double vorgabe;
-  Wertebereich bereich;
-};
-
-// The defaults and the ranges of the main panel's parameter controls.
-constexpr PanelWert kPanel[] = {
-    {&Programm::pruefspannungsquelle, 1, {1, 3, true}},
-    {&Programm::pruefspannung, 2, {2, 33, false}},
-    {&Programm::anzahlzaehne, 60, {1, 125, false}},
-    {&Programm::sensorkanaele, 2, {1, 2, false}},
-    {&Programm::toleranzhigh, 1, {0, 33, false}},
-    {&Programm::toleranzlow, 1, {0, 33, false}},
-    {&Programm::toleranzphase, 10, {0, 180, false}},
-    {&Programm::schwellwertsteigendeflanke, 50, {1, 99, false}},
-    {&Programm::schwellwertfallendeflanke, 50, {1, 99, false}},
-    {&Programm::totzeitvorsteigend, 1, {1, 999, false}},
-    {&Programm::totzeitnachsteigend, 20, {20, 999, false}},
-    {&Programm::totzeitvorfallend, 1, {1, 999, false}},
-    {&Programm::totzeitnachfallend, 20, {20, 999, false}},
-};
-
-const PanelWert& PanelFuer(const ProgrammWert& wert) {
-  for (const PanelWert& panel : kPanel) {
-    if (panel.feld == wert.feld) return panel;
-  }
-  return kPanel[0];  // unreachable: every field has its control
-}
-
 // The shortest text that reads back as the same double: 19.999 is not "20".
 std::string Zahl(double wert) {
   char text[32];
@@ -48,40 +18,35 @@ std::string Zahl(double wert) {
   return text;
 }
 
+std::string NichtIn(double zahl, const Wertebereich& bereich) {
+  return Zahl(zahl) + " liegt nicht in " + Zahl(bereich.unten) + ".." + Zahl(bereich.oben);
+}
+
+// The whole numbers of the range: "1, 2 oder 3".
+std::string Aufzaehlung(const Wertebereich& bereich) {
+  std::string text = Zahl(bereich.unten);
+  for (double n = bereich.unten + 1; n <= bereich.oben; ++n)
+    text += (n + 1 > bereich.oben ? " oder " : ", ") + Zahl(n);
+  return text;
+}
+
 }  // namespace
 
 Programmsatz DefaultProgrammsatz() {
   Programmsatz satz{};
-  for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
-    Programm& programm = satz[static_cast<std::size_t>(i)];
-    for (const PanelWert& panel : kPanel) programm.*panel.feld = panel.vorgabe;
-    if (i == 0) {
-      std::snprintf(programm.programmname, sizeof programm.programmname, "Arbeitsparameter");
-    } else {
-      std::snprintf(programm.programmname, sizeof programm.programmname, "Programm %d", i);
-    }
-  }
+  Prog_TabelleVorbelegen(satz);
   return satz;
 }
 
-std::string EintragName(int eintrag) { return eintrag == 0 ? "A" : std::to_string(eintrag); }
-
-Wertebereich PanelBereich(const ProgrammWert& wert) { return PanelFuer(wert).bereich; }
-
 std::string BereichVerletzt(const ProgrammWert& wert, double zahl) {
-  const Wertebereich bereich = PanelBereich(wert);
-  if (bereich.nurGanzeZahlen) {
-    if (zahl == 1 || zahl == 2 || zahl == 3) return "";
-    return Zahl(zahl) + " ist nicht 1, 2 oder 3";
+  const bool drin = zahl >= wert.panel.unten && zahl <= wert.panel.oben;
+  if (wert.art == WertControl::Ring) {
+    if (drin && zahl == std::floor(zahl)) return "";
+    return Zahl(zahl) + " ist nicht " + Aufzaehlung(wert.panel);
   }
-  if (zahl >= bereich.minimum && zahl <= bereich.maximum) return "";
-  return Zahl(zahl) + " liegt nicht in " + Zahl(bereich.minimum) + ".." + Zahl(bereich.maximum);
+  return drin ? "" : NichtIn(zahl, wert.panel);
 }
 
 std::string GeraetebereichVerletzt(const ProgrammWert& wert, double zahl) {
-  double unten = 0;
-  double oben = 0;
-  QORVELT1_ParameterGrenzen(wert.keyword, &unten, &oben);
-  if (QORVELT1_ParameterZulaessig(wert.keyword, zahl)) return "";
-  return Zahl(zahl) + " liegt nicht in " + Zahl(unten) + ".." + Zahl(oben);
+  return QORVELT1_ParameterZulaessig(wert.keyword, zahl) ? "" : NichtIn(zahl, wert.geraet);
 }

@@ -34,7 +34,7 @@ class Fortschritt {
     if (!aktiv_) return {};
     return [this](const TransferFortschritt& f) {
       gemeldet_ = true;
-      std::fprintf(stderr, "\rEintrag %-2s (%d von %d)", EintragName(f.eintrag).c_str(), f.schritt, f.anzahl);
+      std::fprintf(stderr, "\rEintrag %-2s (%d von %d)", Prog_EintragName(f.eintrag).c_str(), f.schritt, f.anzahl);
       std::fflush(stderr);
     };
   }
@@ -76,7 +76,7 @@ void TabelleDrucken(const Programmsatz& satz) {
   for (const ProgrammWert& wert : PROGRAMM_WERTE) zeilen[0].push_back(wert.keyword);
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
     const Programm& programm = satz[static_cast<std::size_t>(i)];
-    std::vector<std::string> zeile = {EintragName(i), Programmname_AlsText(programm)};
+    std::vector<std::string> zeile = {Prog_EintragName(i), Programmname_AlsText(programm)};
     for (const ProgrammWert& wert : PROGRAMM_WERTE) zeile.push_back(Zahl(programm.*wert.feld));
     zeilen.push_back(std::move(zeile));
   }
