@@ -33,7 +33,7 @@
 #include "programs/core/parameterdatei_hook.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
-#include "programs/programmverwaltung.h"
+#include "programs/core/programmverwaltung.h"
 #include "tests/connection/connection_fixture_support.h"
 #include "tests/programs/programm_text_support.h"
 #include "sim/velt1_model.h"
