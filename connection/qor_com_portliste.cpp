@@ -8,7 +8,7 @@
 
 #include "connection/qor_com.h"
 #include "connection/qor_com_portliste.h"
-#include "connection/qor_com_register.h"
+#include "connection/qor_com_sitzung.h"
 #include "device/port_map.h"
 #include "device/serial_port.h"
 #include "ui/runtime.h"
@@ -54,19 +54,10 @@ void QorCom_ComPortListeFuellen(int panel, int control) {
   // up); while the device is there the open port stays, listed or not.
   if (QorCom_ComPortGet() != 0 && rs232::PortGone(QorCom_ComPortGet())) QorCom_Close();
   ClearListCtrl(panel, control);
-  for (const Eintrag& eintrag : Portliste(QorComRegister().sprache, QorCom_ComPortGet()))
+  for (const Eintrag& eintrag : Portliste(gQorCom.sprache, QorCom_ComPortGet()))
     InsertListItem(panel, control, -1, eintrag.label, eintrag.value);
 
-  const CtrlRef& ring = QorComRegister().comRing;
+  const CtrlRef& ring = gQorCom.controls.comRing;
   SetCtrlVal(ring.panel, ring.control, QorCom_ComPortGet());
   QorCom_PortTooltipSetzen();
-}
-
-void QorCom_PortTooltipSetzen() {
-  const CtrlRef& ring = QorComRegister().comRing;
-  if (!ring.gesetzt()) return;
-  int port = 0;
-  GetCtrlVal(ring.panel, ring.control, &port);
-  SetCtrlAttribute(ring.panel, ring.control, ATTR_TOOLTIP_TEXT,
-                   port == 0 ? std::string() : rs232::DeviceBehindPort(port));
 }
