@@ -10,11 +10,11 @@ namespace {
 
 constexpr int kEnglisch = 2;
 
-int fehlerSprache = 1;
-char fehlerText[QOR_FEHLERTEXT_LAENGE] = "";
-char fehlerUserstring[QOR_USERSTRING_LAENGE] = "";
+int gFehlersprache = 1;
+char gFehlertext[QOR_FEHLERTEXT_LAENGE] = "";
+char gFehleruserstring[QOR_USERSTRING_LAENGE] = "";
 
-bool Englisch() { return fehlerSprache == kEnglisch; }
+bool Englisch() { return gFehlersprache == kEnglisch; }
 
 // The longest prefix of text that fits in `platz` bytes without cutting a
 // UTF-8 sequence in two, so a cut text still shows its umlauts correctly.
@@ -63,20 +63,20 @@ const char* QOR_Fehlermeldung(int code) {
   const int nummer = code / 1000;  // truncates toward zero
   const qor_error::Meldung* meldung = qor_error::MeldungSuchen(nummer);
   if (meldung != nullptr) {
-    Kopieren(fehlerText, sizeof fehlerText, Englisch() ? meldung->englisch : meldung->deutsch);
+    Kopieren(gFehlertext, sizeof gFehlertext, Englisch() ? meldung->englisch : meldung->deutsch);
   } else {
-    Kopieren(fehlerText, sizeof fehlerText,
+    Kopieren(gFehlertext, sizeof gFehlertext,
              Englisch() ? "A unknown error occured" : "Ein unbekannter Fehler ist aufgetreten");
   }
   // "No error" in English stands alone; the user string waits for the next message.
-  if (Englisch() && nummer == 0) return fehlerText;
+  if (Englisch() && nummer == 0) return gFehlertext;
 
-  if (fehlerUserstring[0] != '\0') {
-    Anhaengen(fehlerText, sizeof fehlerText, "\n");
-    Anhaengen(fehlerText, sizeof fehlerText, fehlerUserstring);
-    fehlerUserstring[0] = '\0';
+  if (gFehleruserstring[0] != '\0') {
+    Anhaengen(gFehlertext, sizeof gFehlertext, "\n");
+    Anhaengen(gFehlertext, sizeof gFehlertext, gFehleruserstring);
+    gFehleruserstring[0] = '\0';
   }
-  return fehlerText;
+  return gFehlertext;
 }
 
 void QOR_Fehlerpopup(int code) {
@@ -89,8 +89,8 @@ void QOR_Fehlerpopup2(int code, const char* titel) {
   ZeigeFehler(code, titel != nullptr ? titel : "");
 }
 
-void QOR_Fehlersprache(int sprache) { fehlerSprache = sprache; }
+void QOR_Fehlersprache(int sprache) { gFehlersprache = sprache; }
 
 void QOR_Fehleruserstring(const char* text) {
-  Kopieren(fehlerUserstring, sizeof fehlerUserstring, text != nullptr ? text : "");
+  Kopieren(gFehleruserstring, sizeof gFehleruserstring, text != nullptr ? text : "");
 }

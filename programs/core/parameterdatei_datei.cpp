@@ -15,15 +15,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ParameterdateiVorErsetzenHook vorErsetzenHook = nullptr;
+ParameterdateiVorErsetzenHook gVorErsetzenHook = nullptr;
 
 }  // namespace
 
-void Parameterdatei_SetVorErsetzenHook(ParameterdateiVorErsetzenHook hook) { vorErsetzenHook = hook; }
+void Parameterdatei_SetVorErsetzenHook(ParameterdateiVorErsetzenHook hook) { gVorErsetzenHook = hook; }
 
 int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle) {
   const ParameterdateiBild bild = Parameterdatei_Bauen(tabelle);
-  switch (file_replace::SaveFile(pfad, bild.data(), bild.size(), "vlt$$", vorErsetzenHook)) {
+  switch (file_replace::SaveFile(pfad, bild.data(), bild.size(), "vlt$$", gVorErsetzenHook)) {
     case file_replace::SaveResult::Saved:
       return 0;
     case file_replace::SaveResult::WriteFailed:
