@@ -46,7 +46,7 @@ std::vector<Eintrag> Portliste(int sprache, int offen) {
 
 std::optional<int> QorCom_PortAusEintrag(const rs232::SerialCommValue& eintrag) {
   if (eintrag.type != rs232::kRegSz) return std::nullopt;
-  return rs232::PortOfName(eintrag.data, rs232::kListValue);
+  return rs232::PortOfName(eintrag.data, rs232::PortNameRule::ListValue);
 }
 
 void QorCom_ComPortListeFuellen(int panel, int control) {

@@ -26,30 +26,23 @@ namespace rs232 {
 // value in the port list.
 std::string PortName(int port);
 
-// How a text is read as "COMn". Each reader keeps to the rule below that
-// names it; the number lies in 0..256 whatever the rule.
-struct PortNameRule {
-  bool anyCase = false;        // "com5" as well
-  bool devicePrefix = false;   // "\\.\COM5" as well
-  bool blanksAndSign = false;  // blanks and a sign around the number: "COM 5", "COM\t+5 "
-  bool leadingZero = false;    // a number that begins with 0: "COM05", "COM0"
-  bool comOptional = false;    // "5" without "COM"
-  bool restIgnored = false;    // whatever follows the number: "COM5x" is 5
+// How a text is read as "COMn"; the number lies in 0..256 whatever the rule.
+enum class PortNameRule {
+  // A link or file in the ports folder: "COM5" to the letter ("COM05" is no port).
+  Link,
+  // A Windows device name, as velt1ctl --device takes it: also "com5" and "\\.\COM5".
+  WindowsDevice,
+  // A value of the port list as the port ring reads it (the registry's values
+  // need not be tidy): blanks and a sign around the number, leading zeros,
+  // "COM 5", "COM\t+5 ", "COM05", "COM0".
+  ListValue,
+  // The same as velt1ctl ports reads it to name the device: only the number
+  // the value begins with counts, after "COM" where it has it ("COM5x", "5").
+  ListValueStart,
 };
-// A link or file in the ports folder: "COM5" to the letter; "COM05" is no port.
-inline constexpr PortNameRule kLinkName{};
-// A Windows device name, as velt1ctl --device takes it: "COM5", "com5", "\\.\COM5".
-inline constexpr PortNameRule kWindowsDeviceName{.anyCase = true, .devicePrefix = true};
-// A value of the port list as the port ring reads it; the registry's values
-// need not be tidy: "COM 5", "COM\t+5 ", "COM05", and "COM0".
-inline constexpr PortNameRule kListValue{.blanksAndSign = true, .leadingZero = true};
-// A value of the port list as velt1ctl ports reads it to name the device
-// behind it: the number the value begins with, after "COM" where it has it.
-inline constexpr PortNameRule kListValueStart{
-    .blanksAndSign = true, .leadingZero = true, .comOptional = true, .restIgnored = true};
 
 // The port number the rule reads in `name`, or nothing.
-std::optional<int> PortOfName(std::string_view name, const PortNameRule& rule);
+std::optional<int> PortOfName(std::string_view name, PortNameRule rule);
 
 // The registry's type code of a plain string value.
 constexpr unsigned long kRegSz = 1;

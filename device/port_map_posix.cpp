@@ -89,7 +89,7 @@ std::vector<SerialCommValue> SerialCommValues() {
   std::error_code ec;
   if (!folder.empty()) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      const std::optional<int> port = PortOfName(it->path().filename().string(), kLinkName);
+      const std::optional<int> port = PortOfName(it->path().filename().string(), PortNameRule::Link);
       std::error_code existsError;
       if (port && fs::exists(it->path(), existsError)) ports[*port] = true;  // follows the link
     }

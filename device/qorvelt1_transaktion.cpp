@@ -1,7 +1,21 @@
 #include "device/qorvelt1_transaktion.h"
 
+#include <cstring>
+
 #include "device/qorvelt1.h"
 #include "device/serial_port.h"
+
+bool QORVELT1_EinzeladresseGueltig(char adresse) {
+  return (adresse >= '1' && adresse <= '9') || (adresse >= 'a' && adresse <= 'f');
+}
+
+bool QORVELT1_SchreibadresseGueltig(char adresse) {
+  return QORVELT1_EinzeladresseGueltig(adresse) || adresse == QORVELT1_SAMMELADRESSE;
+}
+
+bool QORVELT1_SitzungsadresseGueltig(char adresse) {
+  return adresse != '\0' && std::strchr(QORVELT1_SITZUNGSADRESSEN, adresse) != nullptr;
+}
 
 namespace qorvelt1 {
 

@@ -10,28 +10,39 @@
 
 namespace {
 
+// The main panel that shows the table.
+int gAnzeigepanel = 0;
+
 std::string Listentext(int index) {
   return Prog_EintragName(index) + " - " + Programmname_AlsText(gProg[index]);
 }
 
-class Hauptpanelanzeige final : public ProgAnzeige {
- public:
-  int panel = 0;
+int Prog_ListeAuswahlSetzen() {
+  SetCtrlVal(gAnzeigepanel, MAINPANEL_PROGRAMMLISTE, gProgIndex);
+  return 0;
+}
 
+// The thirteen parameter controls into the working copy.
+void Prog_AktuellEinlesen() {
+  for (const ProgrammWert& wert : PROGRAMM_WERTE)
+    GetCtrlVal(gAnzeigepanel, wert.control, &(gProgAktuell.*wert.feld));
+}
+
+class Hauptpanelanzeige final : public ProgAnzeige {
   void Liste() override {
-    ClearListCtrl(panel, MAINPANEL_PROGRAMMLISTE);
+    ClearListCtrl(gAnzeigepanel, MAINPANEL_PROGRAMMLISTE);
     for (int index = 0; index < PROGRAMM_ANZAHL; ++index)
-      InsertListItem(panel, MAINPANEL_PROGRAMMLISTE, -1, Listentext(index), index);
+      InsertListItem(gAnzeigepanel, MAINPANEL_PROGRAMMLISTE, -1, Listentext(index), index);
     Prog_ListeAuswahlSetzen();
   }
 
   void Aktuell() override {
     for (const ProgrammWert& wert : PROGRAMM_WERTE)
-      SetCtrlVal(panel, wert.control, gProgAktuell.*wert.feld);
+      SetCtrlVal(gAnzeigepanel, wert.control, gProgAktuell.*wert.feld);
   }
 
   void Titel() override {
-    SetPanelAttribute(panel, ATTR_TITLE, gPaneltitle + " - " + DateinameOhneOrdner());
+    SetPanelAttribute(gAnzeigepanel, ATTR_TITLE, gPaneltitle + " - " + DateinameOhneOrdner());
   }
 };
 
@@ -40,18 +51,8 @@ Hauptpanelanzeige gHauptpanelanzeige;
 }  // namespace
 
 void Prog_AnzeigeAnbinden(int panel) {
-  gHauptpanelanzeige.panel = panel;
+  gAnzeigepanel = panel;
   Prog_AnzeigeSetzen(panel != 0 ? &gHauptpanelanzeige : nullptr);
-}
-
-void Prog_AktuellEinlesen() {
-  for (const ProgrammWert& wert : PROGRAMM_WERTE)
-    GetCtrlVal(gHauptpanelanzeige.panel, wert.control, &(gProgAktuell.*wert.feld));
-}
-
-int Prog_ListeAuswahlSetzen() {
-  SetCtrlVal(gHauptpanelanzeige.panel, MAINPANEL_PROGRAMMLISTE, gProgIndex);
-  return 0;
 }
 
 int Callback_AllgemeineAenderung(int, int, int event, void*, int, int) {
@@ -68,7 +69,7 @@ int Callback_Programmliste(int, int, int event, void*, int, int) {
     return 0;
   }
   int index = 0;
-  GetCtrlVal(gHauptpanelanzeige.panel, MAINPANEL_PROGRAMMLISTE, &index);
+  GetCtrlVal(gAnzeigepanel, MAINPANEL_PROGRAMMLISTE, &index);
   // Only the list's own values lead here; anything else keeps the selection.
   if (index < 0 || index >= PROGRAMM_ANZAHL) return 0;
   Prog_Auswaehlen(index);

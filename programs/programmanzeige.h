@@ -6,10 +6,6 @@
 
 // Shows the table on `panel` from now on; 0 stops showing it.
 void Prog_AnzeigeAnbinden(int panel);
-// The thirteen parameter controls into the working copy.
-void Prog_AktuellEinlesen();
-// The list set to gProgIndex; 0.
-int Prog_ListeAuswahlSetzen();
 
 // Commit of any of the thirteen parameter controls: reads all of them.
 int Callback_AllgemeineAenderung(int panel, int control, int event, void* callbackData,

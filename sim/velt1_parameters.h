@@ -22,6 +22,7 @@ struct Velt1Parameter {
   WireForm form;
   double lower;
   double upper;
+  double fresh;  // the value of a fresh parameter set
 };
 
 // The thirteen numeric parameters, in the order of the parameter set.

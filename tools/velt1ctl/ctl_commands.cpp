@@ -33,7 +33,7 @@ void HexDump(int start, const std::vector<unsigned char>& data) {
 
 int CtlPorts() {
   for (const auto& value : rs232::SerialCommValues()) {
-    const int number = rs232::PortOfName(value.data, rs232::kListValueStart).value_or(0);
+    const int number = rs232::PortOfName(value.data, rs232::PortNameRule::ListValueStart).value_or(0);
     std::string path = number > 0 ? rs232::NetworkAddressForPort(number) : "";
     if (path.empty() && number > 0) path = rs232::DevicePathForPort(number);
     std::printf("%s%s%s\n", value.data.c_str(), path.empty() ? "" : "  ", path.c_str());

@@ -12,7 +12,7 @@ int PrivatePort::create(const std::string& devicePath, std::string& error) {
     rs232::AttachNetworkAddress(kNetworkPort, devicePath);
     return kNetworkPort;
   }
-  const std::optional<int> port = rs232::PortOfName(devicePath, rs232::kWindowsDeviceName);
+  const std::optional<int> port = rs232::PortOfName(devicePath, rs232::PortNameRule::WindowsDevice);
   if (!port) {
     error = devicePath + ": COM1 bis COM256 erwartet";
     return 0;
