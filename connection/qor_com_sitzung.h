@@ -2,7 +2,9 @@
 // The state of Qor_Com, the program's one device session, in one place: the
 // open port, the last port, the bus address, the module's language, and the
 // controls the panels have handed over. Internal to the module; everything
-// else goes through qor_com.h.
+// else goes through qor_com.h. The module's files build on each other in this
+// order and never call one further on: qor_com_sitzung, _anzeige, _verbindung,
+// _portliste and _suche, _register.
 
 #include <array>
 
