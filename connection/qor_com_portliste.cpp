@@ -30,11 +30,11 @@ std::vector<Eintrag> Portliste(int sprache, int offen) {
     rs232::SerialCommValue wert;
     if (!rs232::SerialCommValueAt(index, wert)) continue;
     if (const auto port = QorCom_PortAusEintrag(wert)) {
-      liste.push_back({"COM " + std::to_string(*port), *port});
+      liste.push_back({rs232::PortLabel(*port), *port});
       offenGelistet = offenGelistet || *port == offen;
     }
   }
-  if (!offenGelistet) liste.push_back({"COM " + std::to_string(offen), offen});
+  if (!offenGelistet) liste.push_back({rs232::PortLabel(offen), offen});
   // Exchange sort after the first item; equal values keep their order.
   for (std::size_t i = 1; i + 1 < liste.size(); ++i)
     for (std::size_t j = i + 1; j < liste.size(); ++j)

@@ -12,6 +12,8 @@ namespace rs232 {
 
 std::string PortName(int port) { return "COM" + std::to_string(port); }
 
+std::string PortLabel(int port) { return "COM " + std::to_string(port); }
+
 std::optional<int> PortOfName(std::string_view name, PortNameRule rule) {
   const bool windows = rule == PortNameRule::WindowsDevice;
   const bool listValue = rule == PortNameRule::ListValue || rule == PortNameRule::ListValueStart;

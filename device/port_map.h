@@ -25,6 +25,8 @@ namespace rs232 {
 // "COM5" for port 5: the name of a link or file in the ports folder and of a
 // value in the port list.
 std::string PortName(int port);
+// "COM 5": how the operator sees port 5 in lists and messages.
+std::string PortLabel(int port);
 
 // How a text is read as "COMn"; the number lies in 0..256 whatever the rule.
 enum class PortNameRule {

@@ -16,7 +16,9 @@ struct Hooks {
   std::function<void(int)> fehleranzeige;
 };
 
-Hooks gDaxComHooks;
+// Per thread: velt1ctl serves several ports at once, each from a thread of its
+// own with its own session; the desktop program installs and uses them on one.
+thread_local Hooks gDaxComHooks;
 
 void ComLeds(int on) {
   for (const auto& led : gDaxComHooks.leds)

@@ -7,6 +7,7 @@
 // The session, the LEDs and the error display belong to higher layers; they
 // reach this module through the hooks below, which those layers install while
 // they load (velt1ctl installs its own). Without hooks there is no open port.
+// The hooks belong to the thread that installs them.
 
 #include <functional>
 

@@ -1,9 +1,11 @@
 // velt1ctl's command line on any arguments (the input split at NUL bytes):
-// parsing never crashes, and a command it lets run has what it needs, a port
-// in 1..256 or a device path and a valid bus address. Nothing is run.
+// parsing never crashes, and a command it lets run has what it needs: ports
+// in 1..256 or device paths, each once, several only for a command that takes
+// them, and a valid bus address. Nothing is run.
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -53,9 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(result == 0 || result == cli::kExitUsage);
     return 0;
   }
-  Check(static_cast<bool>(invocation.run));
+  Check(static_cast<bool>(invocation.run) != static_cast<bool>(invocation.portBefehl));
   if (invocation.needsPort) {
-    Check((invocation.context.port >= 1 && invocation.context.port <= 256) || !invocation.devicePath.empty());
+    Check(!invocation.ziele.empty());
+    Check(invocation.ziele.size() == 1 || static_cast<bool>(invocation.portBefehl));
+    for (const CtlPortZiel& ziel : invocation.ziele) {
+      Check((ziel.port >= 1 && ziel.port <= 256) || !ziel.geraet.empty());
+      Check(std::count_if(invocation.ziele.begin(), invocation.ziele.end(), [&](const CtlPortZiel& other) {
+              return other.port == ziel.port && other.geraet == ziel.geraet;
+            }) == 1);
+    }
     Check(ValidAddress(invocation.context.address));
   }
   return 0;

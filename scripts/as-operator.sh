@@ -32,6 +32,11 @@ done
 if ! setfacl -R -m "u:$user:rwX" -m "d:u:$user:rwX" "$checkout" 2>/dev/null; then
   chown -R "$user:" "$checkout"
 fi
+# Build folders made by root become the user's: CMake sets the modes of the
+# files it writes there, which only their owner may.
+for build in build build-*; do
+  [ -d "$build" ] && chown -R "$user:" "$build"
+done
 
 # Root's own folders mean nothing to the user; runuser sets HOME and USER.
 unset XDG_CONFIG_HOME XDG_RUNTIME_DIR XDG_CACHE_HOME XDG_DATA_HOME TMPDIR CCACHE_DIR

@@ -1,5 +1,6 @@
 #include "support/qor_error.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 
@@ -10,9 +11,11 @@ namespace {
 
 constexpr int kEnglisch = 2;
 
-int gFehlersprache = 1;
-char gFehlertext[QOR_FEHLERTEXT_LAENGE] = "";
-char gFehleruserstring[QOR_USERSTRING_LAENGE] = "";
+std::atomic<int> gFehlersprache{1};
+// Per thread, so that a message names the cause of its own thread's failure
+// (velt1ctl serves several ports at once).
+thread_local char gFehlertext[QOR_FEHLERTEXT_LAENGE] = "";
+thread_local char gFehleruserstring[QOR_USERSTRING_LAENGE] = "";
 
 bool Englisch() { return gFehlersprache == kEnglisch; }
 

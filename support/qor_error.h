@@ -7,7 +7,8 @@
 // Codes -6000 .. -6999 are silent: the user cancelled, or the operation has
 // already shown its own message; no error box shows them.
 //
-// Single-threaded: all calls come from the user-interface thread.
+// The message buffer and the pending user string belong to the calling
+// thread; the language is the same for all.
 
 // The silent code that an operation returns when the user cancelled or it has
 // shown its own message; every code from -6000 to -6999 is silent.

@@ -9,6 +9,8 @@
 
 #include "app/qt/runtime_state.h"
 
+class QWidget;
+
 namespace qtui {
 
 // Once the control's widget is built: its name and description, and the
@@ -17,7 +19,9 @@ void SetUpAccessibility(ControlRecord& control);
 // After the program changed what the control shows: a label, a caption, a
 // toggle's text, a text message or what a display shows.
 void RefreshAccessibleName(ControlRecord& control);
-// After an LED or a picture ring changed its value.
-void NotifyAccessibleValue(const ControlRecord& control);
+// After an LED went on or off.
+void NotifyAccessibleChecked(QWidget* led);
+// After a picture ring showed another item: the value it shows now.
+void NotifyAccessibleValue(QWidget* picture, double value);
 
 }  // namespace qtui

@@ -1,49 +1,15 @@
 #pragma once
-// Builds a control's widgets from its definition on a panel's client area and
-// wires what the user does with them to the control's callback; and the few
-// ways the runtime changes what a control shows.
+// Builds a control from its definition on a panel's window: its kind's
+// widget in the control's box, the label beside it, its initial value, and
+// what the operator does with it wired to its callback.
 
 #include "app/qt/runtime_state.h"
 
 class QObject;
-class QWidget;
 
 namespace qtui {
 
-// The filter that turns mouse clicks and key presses on a panel's controls
-// into callback events; one per panel window, owned by it.
-QObject* NewControlEventFilter(QObject* owner);
-
 ControlRecord BuildControl(int panel, PanelWindow* window, QObject* eventFilter,
                            const ui::CtrlDef& def);
-
-// Rings and picture rings: the item shown, -1 when the list is empty.
-int CurrentIndex(const ControlRecord& control);
-void ShowIndex(ControlRecord& control, int index);
-// Rings: the list after def.items changed, keeping the index shown.
-void ShowRingItems(ControlRecord& control, int index);
-
-// Numerics, LEDs, toggles: show the value (numerics clamp it); never commits.
-void ShowNumber(ControlRecord& control, double value);
-// Numerics: limits, increment and precision after def changed.
-void ShowLimits(ControlRecord& control);
-void ShowToggleText(ControlRecord& control);
-void ShowLabel(ControlRecord& control);
-void PlaceLabel(ControlRecord& control);
-
-// The control a widget shows, and its panel; null for any other widget.
-ControlRecord* ControlOf(const QWidget* widget, int* panel = nullptr);
-// A left click in the middle of the widget, as the mouse delivers it: the
-// click event to the callback, then whatever the widget does with a click.
-void SendLeftClick(QWidget* widget);
-// Rings and picture rings: the item chosen as the operator chooses it, then
-// committed.
-void ChooseRingItem(ControlRecord& ring, int panel, int index);
-
-bool IsRing(const ControlRecord& control);
-// Rings: the index of the first item with this value, or -1.
-int ItemIndexOf(const ControlRecord& ring, double value);
-bool HasNumber(const ControlRecord& control);  // numerics, LEDs, toggles, rings
-bool HasText(const ControlRecord& control);    // strings, text messages
 
 }  // namespace qtui

@@ -1,10 +1,7 @@
 // List controls: the items of rings and picture rings.
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
-
-#include "app/qt/control_builder.h"
+#include "app/qt/control_kind.h"
+#include "app/qt/kinds/rings.h"
 #include "app/qt/runtime_state.h"
 
 namespace qtui {
@@ -18,8 +15,6 @@ ControlRecord* FindRing(int panel, int control, int* error) {
   }
   return record;
 }
-
-int ItemCount(const ControlRecord& record) { return static_cast<int>(record.def.items.size()); }
 
 int Insert(int panel, int control, int index, const std::string& label, double value) {
   int error = 0;
@@ -113,7 +108,7 @@ int GetIndexFromValue(int panel, int control, int* index, double value) {
 int GetValueFromIndex(int panel, int control, int index, int* value) {
   double number = 0;
   const int result = qtui::ValueAt(panel, control, index, value ? &number : nullptr);
-  if (result == 0) *value = static_cast<int>(std::llround(std::clamp(number, double{INT_MIN}, double{INT_MAX})));
+  if (result == 0) *value = qtui::ToInt(number);
   return result;
 }
 

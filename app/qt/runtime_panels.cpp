@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/qt/control_builder.h"
+#include "app/qt/control_events.h"
 #include "app/qt/menu_builder.h"
 #include "app/qt/panel_window.h"
 #include "app/qt/qt_runtime.h"

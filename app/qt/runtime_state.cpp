@@ -41,6 +41,8 @@ PanelRecord* FindPanelRecord(int panel) {
 }
 
 ControlRecord* FindControlRecord(int panel, int control, int* error) {
+  int ignored = 0;
+  if (!error) error = &ignored;
   PanelRecord* record = FindPanelRecord(panel);
   if (!record) {
     *error = UIE_BAD_PANEL;

@@ -110,8 +110,8 @@ struct RuntimeState {
 RuntimeState& State();
 
 PanelRecord* FindPanelRecord(int panel);
-// Sets *error to UIE_BAD_PANEL or UIE_BAD_CONTROL when there is none.
-ControlRecord* FindControlRecord(int panel, int control, int* error);
+// Sets *error, if given, to UIE_BAD_PANEL or UIE_BAD_CONTROL when there is none.
+ControlRecord* FindControlRecord(int panel, int control, int* error = nullptr);
 MenuBarRecord* FindMenuBarRecord(int menuBar);
 
 // Calls the callback, if any; the records may be gone when these return.

@@ -5,21 +5,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTimer>
 #include <QWindow>
 #include <memory>
 
-#include "app/qt/control_builder.h"
+#include "app/qt/control_events.h"
+#include "app/qt/control_kind.h"
+#include "app/qt/kinds/rings.h"
 #include "app/qt/panel_window.h"
 #include "app/qt/qt_runtime_testing.h"
 #include "app/qt/runtime_state.h"
@@ -47,32 +45,19 @@ ControlRecord* Editable(int panel, int control, int* error) {
   return record;
 }
 
-void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
-  const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-  QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
 int Click(int panel, int control, bool twice) {
   int error = 0;
   ControlRecord* record = Operable(panel, control, &error);
   if (!record) return error;
   QWidget* widget = record->widget;
   SendLeftClick(widget);
-  if (twice && FindControlRecord(panel, control, &error)) {
-    SendMouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton);
-    SendMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
+  if (twice && FindControlRecord(panel, control)) {
+    SendLeftMouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton);
+    SendLeftMouse(widget, QEvent::MouseButtonRelease, Qt::NoButton);
   }
   // A ring opens its list on a click; a test has nobody to close it.
-  if (int ignored = 0; FindControlRecord(panel, control, &ignored))
+  if (FindControlRecord(panel, control))
     if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->hidePopup();
-  return 0;
-}
-
-int CommitIndex(ControlRecord& record, int panel, int index) {
-  if (!IsRing(record)) return UIE_BAD_ATTRIBUTE;
-  if (index < 0 || index >= static_cast<int>(record.def.items.size())) return UIE_BAD_INDEX;
-  ChooseRingItem(record, panel, index);
   return 0;
 }
 
@@ -96,74 +81,29 @@ int UserCommit(int panel, int control) {
   int error = 0;
   ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
-  switch (record->def.kind) {
-    case ui::CtrlKind::CommandButton:
-    case ui::CtrlKind::PictureButton:
-    case ui::CtrlKind::ToggleButton:
-      static_cast<QPushButton*>(record->widget)->click();
-      return 0;
-    case ui::CtrlKind::Ring:
-    case ui::CtrlKind::PictureRing: {
-      const int index = CurrentIndex(*record);
-      if (index < 0) return UIE_BAD_INDEX;
-      return CommitIndex(*record, panel, index);
-    }
-    case ui::CtrlKind::Numeric:
-      DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
-      return 0;
-    case ui::CtrlKind::String:
-      emit static_cast<QLineEdit*>(record->widget)->returnPressed();
-      return 0;
-    default:
-      return UIE_BAD_ATTRIBUTE;
-  }
+  return KindOf(*record).commit(panel, *record);
 }
 
 int UserCommitIndex(int panel, int control, int index) {
   int error = 0;
   ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
-  return CommitIndex(*record, panel, index);
+  if (!IsRing(*record)) return UIE_BAD_ATTRIBUTE;
+  return ChooseRingItem(*record, panel, index);
 }
 
 int UserCommitValue(int panel, int control, double value) {
   int error = 0;
   ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
-  if (IsRing(*record)) {
-    const int index = ItemIndexOf(*record, value);
-    return index < 0 ? UIE_BAD_INDEX : CommitIndex(*record, panel, index);
-  }
-  QWidget* widget = record->widget;
-  if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-    const int before = spin->value();
-    spin->setValue(static_cast<int>(std::lround(value)));  // commits through valueChanged
-    if (spin->value() == before) DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
-    return 0;
-  }
-  if (auto* spin = qobject_cast<QDoubleSpinBox*>(widget)) {
-    const double before = spin->value();
-    spin->setValue(value);
-    if (spin->value() == before) DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
-    return 0;
-  }
-  if (record->def.kind == ui::CtrlKind::ToggleButton) {
-    // A toggle only flips; asking for the state it has changes nothing.
-    if ((value != 0) != (record->value != 0)) static_cast<QPushButton*>(widget)->click();
-    return 0;
-  }
-  return UIE_BAD_ATTRIBUTE;
+  return KindOf(*record).commitValue(panel, *record, value);
 }
 
 int UserCommitText(int panel, int control, const std::string& text) {
   int error = 0;
   ControlRecord* record = Editable(panel, control, &error);
   if (!record) return error;
-  if (record->def.kind != ui::CtrlKind::String) return UIE_BAD_ATTRIBUTE;
-  auto* edit = static_cast<QLineEdit*>(record->widget);
-  edit->setText(QString::fromStdString(text));
-  emit edit->returnPressed();
-  return 0;
+  return KindOf(*record).commitText(panel, *record, text);
 }
 
 int UserClick(int panel, int control) { return Click(panel, control, false); }
@@ -176,7 +116,7 @@ int UserKeyPress(int panel, int control, int key) {
   const QString text = key >= 0x20 && key < 0x7f ? QString(QChar(key)) : QString();
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QApplication::sendEvent(record->widget, &press);
-  if (int ignored = 0; FindControlRecord(panel, control, &ignored)) {
+  if (FindControlRecord(panel, control)) {
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(record->widget, &release);
   }

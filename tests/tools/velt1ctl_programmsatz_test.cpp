@@ -18,6 +18,8 @@
 #include <vector>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 #include "ctl_dateien.h"
 #include "device/qorvelt1.h"
 #include "device/serial_channel.h"
@@ -374,6 +376,69 @@ TEST_F(ProgramSets, EverySaveFollowsLinksAndRefusesWhatTheUserMayNotWrite) {
       EXPECT_EQ(std::system(rest.c_str()), 0) << "a temporary file is left";
     }
   }
+}
+
+// diff names each field that differs with both values, as the file stores them.
+TEST_F(ProgramSets, DiffNamesWhatChangedOnTheDevice) {
+  auto sim = start("20");
+  ok({"--com", "20", "write-all", path("distinct.vlt")});
+  EXPECT_EQ(ctl({"--com", "20", "diff", "device", path("distinct.vlt")}).out, "0 Unterschiede\n");
+  for (const auto& step : {std::vector<std::string>{"load", "5"}, {"set", "anzahlzaehne", "58"}, {"store", "5"}}) {
+    std::vector<std::string> command = {"--com", "20"};
+    command.insert(command.end(), step.begin(), step.end());
+    ok(command);
+  }
+  const ToolRun all = ctl({"--com", "20", "diff", "device", path("distinct.vlt")});
+  EXPECT_EQ(all.exitCode, 3);
+  // Entry A now holds program 5: its name and all thirteen values differ.
+  EXPECT_NE(all.out.find("Eintrag A programmname: \"Satz 5 Welle\" ≠ \"Satz 0 Welle\"\nEintrag A pruefspannungsquelle: 3 ≠ 1\n"),
+            std::string::npos);
+  EXPECT_NE(all.out.find("Eintrag A anzahlzaehne: 58 ≠ 30\n"), std::string::npos);
+  EXPECT_NE(all.out.find("\nEintrag 5 anzahlzaehne: 58 ≠ 35\n15 Unterschiede\n"), std::string::npos);
+  const ToolRun programs = ctl({"--com", "20", "diff", "device", path("distinct.vlt"), "--entries", "1-16"});
+  EXPECT_EQ(programs.exitCode, 3);
+  EXPECT_EQ(programs.out, "Eintrag 5 anzahlzaehne: 58 ≠ 35\n1 Unterschied\n");
+
+  // Two files: bits count, and a difference the main panel rounds away is named as such.
+  auto a = DistinctSet(), b = DistinctSet();
+  a[6].toleranzlow = 0.0;
+  b[6].toleranzlow = -0.0;
+  b[3].pruefspannung = std::nextafter(a[3].pruefspannung, 6.0);
+  WriteFile(path("a.vlt"), FileBytes(a));
+  WriteFile(path("b.vlt"), FileBytes(b));
+  const ToolRun files = ctl({"diff", path("a.vlt"), path("b.vlt")});
+  EXPECT_EQ(files.exitCode, 3);
+  EXPECT_EQ(files.out,
+            "Eintrag 3 pruefspannung: 5.5 ≠ 5.500000000000001 (die Hauptmaske zeigt beide als 5.5)\n"
+            "Eintrag 6 toleranzlow: 0 ≠ -0\n2 Unterschiede\n");
+  const auto json = nlohmann::json::parse(ctl({"diff", path("a.vlt"), path("b.vlt"), "--json"}).out);
+  EXPECT_EQ(json["unterschiede"][0]["hauptmaske_gleich"], true);
+  EXPECT_EQ(json["anzahl"], 2);
+}
+
+// Several ports at once: a port that fails stops none of the others and
+// gets no file; the exit status is the worst of the ports.
+TEST_F(ProgramSets, SeveralPortsAtOnce) {
+  auto first = start("20");
+  auto second = start("21");
+  auto faulty = start("22", {"--fault", "N1W@1:nak", "--fault", "PNS@1:nak"});
+  const ToolRun write = ctl({"--com", "20,21,22", "write-all", path("distinct.vlt")});
+  EXPECT_EQ(write.exitCode, 1);
+  EXPECT_EQ(write.out,
+            "COM 20: in Ordnung\nCOM 21: in Ordnung\nZusammenfassung: 3 Schnittstellen, 2 in Ordnung, 1 Fehler (COM 22)\n");
+  EXPECT_EQ(write.err, "COM 22: Fehler #402120: Fehlermeldung (NAK) vom Gerät erhalten\n");
+  const ToolRun read = ctl({"--com", "20-22", "read-all", path("bank-{com}.vlt")});
+  EXPECT_EQ(read.exitCode, 1);
+  EXPECT_EQ(read.err, "COM 22: Fehler #402057: Fehlermeldung (NAK) vom Gerät erhalten\n");
+  EXPECT_EQ(ReadFile(path("bank-20.vlt")), FileBytes(DistinctSet()));
+  EXPECT_EQ(ReadFile(path("bank-21.vlt")), FileBytes(DistinctSet()));
+  EXPECT_FALSE(std::filesystem::exists(path("bank-22.vlt")));
+  const ToolRun diff = ctl({"--com", "20-22", "diff", "device", path("distinct.vlt"), "--json"});
+  EXPECT_EQ(diff.exitCode, 3);
+  const auto json = nlohmann::json::parse(diff.out);
+  ASSERT_EQ(json.size(), 3u);
+  EXPECT_EQ(json[1]["ergebnis"], "in Ordnung");
+  EXPECT_EQ(json[2]["ergebnis"], "verschieden");
 }
 
 TEST_F(ProgramSets, UsageErrorsExitWithTwo) {

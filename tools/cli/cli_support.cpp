@@ -38,6 +38,7 @@ std::string InGerman(const CLI::ParseError& error) {
       {std::regex("^(\\S+): \\d+ required .* missing$"), "$1 braucht einen Wert"},
       {std::regex("^(\\S+) excludes (\\S+)$"), "$1 und $2 schließen einander aus"},
       {std::regex("^Option (\\S+) .*expected.*$"), "$1: falsche Anzahl Werte"},
+      {std::regex("^(\\S+): At Most 1 required but received \\d+$"), "$1 nur einmal angeben"},
   };
   const std::string text = error.what();
   for (const auto& translation : kTranslations) {

@@ -1,13 +1,16 @@
 #include "ctl_cli.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <vector>
 
 #include "cli_support.h"
 #include "ctl_dateien.h"
+#include "ctl_portbefehle.h"
 #include "ctl_satzbefehle.h"
 #include "device/qorvelt1.h"
+#include "number_list.h"
 
 namespace {
 
@@ -17,8 +20,10 @@ constexpr long long kMaxReadSize = 0xFFFF;  // four hexadecimal digits in the fr
 // The arguments as given; each passed its check before it is converted here.
 struct Arguments {
   std::string com, address = "1", first, last, program, keyword, value, start, size, hex;
-  std::string file, out;
+  std::string file, out, a, b, entries;
+  std::vector<std::string> devices;
   bool json = false;
+  bool filePerPort = false;  // read-all: several ports need "{com}" in the file name
 };
 
 // In the base its check used: "020" is 20 for --com, 0x10 for an address.
@@ -62,18 +67,25 @@ CLI::App* Command(CLI::App& app, const std::string& name, const std::string& wha
   return app.add_subcommand(name, what + "\nBeispiel: velt1ctl " + example);
 }
 
+void AddJson(CLI::App* command, CtlInvocation& invocation, const std::string& what = "das Ergebnis") {
+  command->add_flag("--json", invocation.json, what + " als JSON, ein Objekt je\nSchnittstelle");
+}
+
 void AddOptions(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
   auto* com = app.add_option("--com", given.com,
                              "serielle Schnittstelle COM N der Portzuordnung\n(Ordner in VELT1_PORTS; "
                              "eine Datei COMN darin mit\nrfc2217://HOST:PORT oder tcp://HOST:PORT macht\n"
-                             "COM N zur Leitung eines Geräteservers im Netz)\n"
+                             "COM N zur Leitung eines Geräteservers im Netz);\nmehrere (20,21 oder 20-39) für id, "
+                             "read-all,\nwrite-all und diff, alle zugleich\n"
                              "Beispiel: velt1ctl --com 20 id")
-                  ->option_text("N (1..256)")
-                  ->check(cli::WholeNumber(1, 256));
-  app.add_option("--device", invocation.devicePath,
-                 "Gerätedatei oder Netzadresse direkt statt --com\n(rfc2217://HOST:PORT, tcp://HOST:PORT)\n"
+                  ->option_text("N,M-K (1..256)")
+                  ->check(cli::NumberList(1, 256));
+  app.add_option("--device", given.devices,
+                 "Gerätedatei oder Netzadresse direkt statt --com\n(rfc2217://HOST:PORT, tcp://HOST:PORT); "
+                 "mehrmals\ngenannt wie mehrere Schnittstellen\n"
                  "Beispiel: velt1ctl --device /dev/ttyUSB0 id")
       ->option_text("PFAD|ADRESSE")
+      ->allow_extra_args(false)
       ->excludes(com);
   app.add_option("--address", given.address,
                  "Busadresse (Vorgabe 1); & erreicht alle Geräte,\nnur mit schreibenden Befehlen\n"
@@ -92,9 +104,9 @@ void AddDeviceCommands(CLI::App& app, Arguments& given, CtlInvocation& invocatio
     invocation.needsPort = false;
     invocation.run = [](const CtlContext&) { return CtlPorts(); };
   });
-  Command(app, "id", "Kennung des Geräts lesen", "--com 20 id")->callback([&invocation] {
-    invocation.run = CtlId;
-  });
+  auto* id = Command(app, "id", "Kennung des Geräts lesen", "--com 20-22 id");
+  AddJson(id, invocation);
+  id->callback([&invocation] { invocation.portBefehl = CtlIdBefehl(); });
   auto* scan = Command(app, "scan", "Adressen 1..9, oder ERSTE bis LETZTE, nach\nGeräten absuchen",
                        "--com 20 scan 1 4");
   scan->add_option("ERSTE", given.first, "erste Adresse")->option_text("1..9")->check(cli::WholeNumber(1, 9));
@@ -206,17 +218,45 @@ void AddFile(CLI::App* command, std::string& file, const std::string& name, cons
   command->add_option(name, file, what)->required()->option_text("*.vlt|*.json")->check(ProgramSetFile());
 }
 
+void AddDiff(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
+  auto* diff = Command(app, "diff",
+                       "zwei Programmsätze Feld für Feld vergleichen, Datei\noder Gerät (device); "
+                       "Exit-Status 3 bei\nUnterschieden",
+                       "--com 20 diff device golden.vlt");
+  const auto side = cli::Checked("A|B", [](const std::string& text) -> std::string {
+    if (text == CTL_GERAET || FormatFuer(text) != SatzFormat::Unbekannt) return "";
+    return std::string(CTL_GERAET) + " oder Datei mit Endung .vlt oder .json erwartet, nicht " + text;
+  });
+  diff->add_option("A", given.a, "Datei oder device")->required()->option_text(" ")->check(side);
+  diff->add_option("B", given.b, "Datei oder device")->required()->option_text(" ")->check(side);
+  diff->add_option("--entries", given.entries, "nur diese Einträge (0 = A), z.B. 1-16 oder 0,5")
+      ->option_text("LISTE (0..16)")
+      ->check(cli::NumberList(0, PROGRAMM_ANZAHL - 1));
+  AddJson(diff, invocation, "die Unterschiede");
+  diff->callback([&given, &invocation] {
+    if (given.a == CTL_GERAET && given.b == CTL_GERAET) {
+      throw CLI::ValidationError("diff: nur eine Seite darf device sein");
+    }
+    std::vector<int> entries;
+    for (int i = 0; i < PROGRAMM_ANZAHL; ++i) entries.push_back(i);
+    if (!given.entries.empty()) cli::ParseNumberList(given.entries, 0, PROGRAMM_ANZAHL - 1, entries);
+    invocation.needsPort = given.a == CTL_GERAET || given.b == CTL_GERAET;
+    invocation.portBefehl = CtlDiffBefehl(given.a, given.b, entries);
+  });
+}
+
 void AddProgramSetCommands(CLI::App& app, Arguments& given, CtlInvocation& invocation) {
   for (const bool read : {true, false}) {
     auto* all = read ? Command(app, "read-all", "Arbeitsparameter und Programme 1..16 in DATEI lesen",
-                               "--com 20 read-all satz.vlt")
+                               "--com 20-21 read-all satz-{com}.vlt")
                      : Command(app, "write-all", "Programme 1..16 und die Arbeitsparameter aus DATEI\nschreiben",
-                               "--com 20 write-all satz.vlt");
-    AddFile(all, given.file, "DATEI", "Parameterdatei (oder JSON)");
+                               "--com 20,21,22 write-all satz.vlt");
+    AddFile(all, given.file, "DATEI", read ? "Parameterdatei (oder JSON); {com} wird die\nSchnittstelle"
+                                           : "Parameterdatei (oder JSON)");
+    AddJson(all, invocation);
     all->callback([&given, &invocation, read] {
-      invocation.run = [file = given.file, read](const CtlContext& context) {
-        return read ? CtlReadAll(context, file) : CtlWriteAll(context, file);
-      };
+      given.filePerPort = read;
+      invocation.portBefehl = read ? CtlReadAllBefehl(given.file) : CtlWriteAllBefehl(given.file);
     });
     auto* one = read ? Command(app, "read-program", "Eintrag N (0 = A) in DATEI lesen; die übrigen\nEinträge bleiben",
                                "--com 20 read-program 5 satz.vlt")
@@ -250,6 +290,40 @@ void AddProgramSetCommands(CLI::App& app, Arguments& given, CtlInvocation& invoc
     invocation.needsPort = false;
     invocation.run = [in = given.file, out = given.out](const CtlContext&) { return CtlConvert(in, out); };
   });
+  AddDiff(app, given, invocation);
+}
+
+// The ports of --com or --device, and what several of them allow.
+int TakePorts(const CLI::App& app, const Arguments& given, CtlInvocation& invocation) {
+  std::vector<int> ports;
+  if (!given.com.empty()) cli::ParseNumberList(given.com, 1, 256, ports);
+  for (const int port : ports) invocation.ziele.push_back({port, ""});
+  for (const std::string& device : given.devices) {
+    if (std::count(given.devices.begin(), given.devices.end(), device) > 1) {
+      return cli::UsageError(app, "--device " + device + " ist doppelt genannt");
+    }
+    invocation.ziele.push_back({0, device});
+  }
+  if (invocation.ziele.empty()) return cli::UsageError(app, "--com N oder --device PFAD fehlt");
+  invocation.context.port = invocation.ziele.front().port;
+  if (invocation.ziele.size() == 1) return cli::kGoOn;
+  if (!invocation.portBefehl) {
+    return cli::UsageError(app, "mehrere Schnittstellen nur mit id, read-all, write-all und diff");
+  }
+  if (invocation.trace) return cli::UsageError(app, "--trace nur mit einer Schnittstelle");
+  if (given.filePerPort) {
+    std::vector<std::string> files;
+    for (const CtlPortZiel& ziel : invocation.ziele) {
+      const std::string file = CtlDateiFuerPort(given.file, ziel);
+      if (std::find(files.begin(), files.end(), file) != files.end()) {
+        return cli::UsageError(app, "read-all: mit mehreren Schnittstellen braucht DATEI " +
+                                        std::string(CTL_PORT_PLATZHALTER) + " (eine Datei je Schnittstelle), " +
+                                        "nicht " + file);
+      }
+      files.push_back(file);
+    }
+  }
+  return cli::kGoOn;
 }
 
 }  // namespace
@@ -268,14 +342,11 @@ int ParseCtlCommandLine(int argc, char** argv, CtlInvocation& invocation) {
   app.require_subcommand(0, 1);
   app.footer(
       "Exit-Status: 0 erfolgreich, 1 Fehler von Gerät, Schnittstelle oder Datei (Meldung\nauf stderr), "
-      "2 falscher Aufruf.");
+      "2 falscher Aufruf, 3 diff fand Unterschiede; mit mehreren\nSchnittstellen der schlimmste (1 vor 3).");
 
   const int parsed = cli::Parse(app, argc, argv);
   if (parsed != cli::kGoOn) return parsed;
-  if (!given.com.empty()) invocation.context.port = Whole(given.com, 10);
   invocation.context.address = given.address[0];
-  if (invocation.needsPort && invocation.context.port == 0 && invocation.devicePath.empty()) {
-    return cli::UsageError(app, "--com N oder --device PFAD fehlt");
-  }
-  return cli::kGoOn;
+  if (!invocation.needsPort) return cli::kGoOn;
+  return TakePorts(app, given, invocation);
 }

@@ -4,15 +4,19 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ctl_commands.h"
+#include "ctl_mehrere_ports.h"
 
 struct CtlInvocation {
-  CtlContext context;
-  std::string devicePath;  // --device; empty for --com
+  CtlContext context;              // port: the first of `ziele`
+  std::vector<CtlPortZiel> ziele;  // --com N (or N,M and N-M), or each --device; none without a port
   bool trace = false;
   bool needsPort = true;
+  bool json = false;
   std::function<int(const CtlContext&)> run;  // the command; returns the driver's code
+  CtlPortBefehl portBefehl;  // instead of run: a command that takes several ports at once
 };
 
 // cli::kGoOn with `invocation` filled in; otherwise the exit code, after the

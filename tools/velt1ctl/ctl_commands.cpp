@@ -41,13 +41,6 @@ int CtlPorts() {
   return 0;
 }
 
-int CtlId(const CtlContext& context) {
-  char id[32] = {};
-  const int code = QORVELT1_IDLesen(context.port, context.address, id);
-  if (code == 0) std::printf("%s\n", id);
-  return code;
-}
-
 int CtlScan(const CtlContext& context, char first, char last) {
   for (char address = first; address <= last; ++address) {
     char id[32] = {};

@@ -12,7 +12,6 @@ struct CtlContext {
 };
 
 int CtlPorts();
-int CtlId(const CtlContext& context);
 // Addresses first..last, each with its identification or why there is none.
 int CtlScan(const CtlContext& context, char first, char last);
 int CtlStart(const CtlContext& context);

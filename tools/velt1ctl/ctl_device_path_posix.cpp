@@ -10,30 +10,29 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-constexpr int kPrivatePort = 1;
-}
-
 int PrivatePort::create(const std::string& devicePath, std::string& error) {
   if (rs232::IsNetworkAddress(devicePath)) {
-    rs232::AttachNetworkAddress(kPrivatePort, devicePath);
-    return kPrivatePort;
+    rs232::AttachNetworkAddress(++ports_, devicePath);
+    return ports_;
   }
   std::error_code ec;
   const fs::path device = fs::absolute(devicePath, ec);
-  std::string pattern = (fs::temp_directory_path(ec) / "velt1ctl-XXXXXX").string();
-  if (ec || ::mkdtemp(pattern.data()) == nullptr) {
-    error = "kein temporärer Ordner für " + devicePath;
-    return 0;
+  if (folder_.empty()) {
+    std::string pattern = (fs::temp_directory_path(ec) / "velt1ctl-XXXXXX").string();
+    if (ec || ::mkdtemp(pattern.data()) == nullptr) {
+      error = "kein temporärer Ordner für " + devicePath;
+      return 0;
+    }
+    folder_ = pattern;
+    ::setenv("VELT1_PORTS", folder_.c_str(), 1);
   }
-  folder_ = pattern;
-  fs::create_symlink(device, fs::path(folder_) / rs232::PortName(kPrivatePort), ec);
+  const int port = ++ports_;
+  fs::create_symlink(device, fs::path(folder_) / rs232::PortName(port), ec);
   if (ec) {
     error = devicePath + ": " + ec.message();
     return 0;
   }
-  ::setenv("VELT1_PORTS", folder_.c_str(), 1);
-  return kPrivatePort;
+  return port;
 }
 
 PrivatePort::~PrivatePort() {

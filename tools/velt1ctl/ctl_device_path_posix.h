@@ -1,8 +1,8 @@
 #pragma once
-// velt1ctl --device PATH: the driver opens ports by number only, so the path
-// gets a private ports folder of its own with one link COM1 in it; a network
-// address (rfc2217://HOST:PORT, tcp://HOST:PORT) is attached to COM1 of this
-// process instead.
+// velt1ctl --device PATH: the driver opens ports by number only, so the paths
+// get a private ports folder with links COM1, COM2, ... in the order given; a
+// network address (rfc2217://HOST:PORT, tcp://HOST:PORT) is attached to the
+// next number of this process instead.
 
 #include <string>
 
@@ -12,9 +12,11 @@ class PrivatePort {
   PrivatePort(const PrivatePort&) = delete;
   PrivatePort& operator=(const PrivatePort&) = delete;
   ~PrivatePort();
-  // Creates the folder and the link and points VELT1_PORTS at it; the port number or 0.
+  // Adds the link or attaches the address (the first link creates the folder
+  // and points VELT1_PORTS at it); the port number or 0.
   int create(const std::string& devicePath, std::string& error);
 
  private:
   std::string folder_;
+  int ports_ = 0;
 };

@@ -8,9 +8,9 @@
 
 int PrivatePort::create(const std::string& devicePath, std::string& error) {
   if (rs232::IsNetworkAddress(devicePath)) {
-    constexpr int kNetworkPort = 1;  // a number of this process only: no COM1 is opened
-    rs232::AttachNetworkAddress(kNetworkPort, devicePath);
-    return kNetworkPort;
+    // Numbers of this process only, from 1 on: no COM1 is opened.
+    rs232::AttachNetworkAddress(++ports_, devicePath);
+    return ports_;
   }
   const std::optional<int> port = rs232::PortOfName(devicePath, rs232::PortNameRule::WindowsDevice);
   if (!port) {

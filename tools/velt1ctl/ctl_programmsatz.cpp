@@ -8,8 +8,22 @@
 
 namespace {
 
-// The shortest text that reads back as the same double: 19.999 is not "20".
-std::string Zahl(double wert) {
+std::string NichtIn(double zahl, const Wertebereich& bereich) {
+  return KuerzesteZahl(zahl) + " liegt nicht in " + KuerzesteZahl(bereich.unten) + ".." +
+         KuerzesteZahl(bereich.oben);
+}
+
+// The whole numbers of the range: "1, 2 oder 3".
+std::string Aufzaehlung(const Wertebereich& bereich) {
+  std::string text = KuerzesteZahl(bereich.unten);
+  for (double n = bereich.unten + 1; n <= bereich.oben; ++n)
+    text += (n + 1 > bereich.oben ? " oder " : ", ") + KuerzesteZahl(n);
+  return text;
+}
+
+}  // namespace
+
+std::string KuerzesteZahl(double wert) {
   char text[32];
   for (int stellen = 15; stellen <= 17; ++stellen) {
     std::snprintf(text, sizeof text, "%.*g", stellen, wert);
@@ -18,19 +32,12 @@ std::string Zahl(double wert) {
   return text;
 }
 
-std::string NichtIn(double zahl, const Wertebereich& bereich) {
-  return Zahl(zahl) + " liegt nicht in " + Zahl(bereich.unten) + ".." + Zahl(bereich.oben);
-}
-
-// The whole numbers of the range: "1, 2 oder 3".
-std::string Aufzaehlung(const Wertebereich& bereich) {
-  std::string text = Zahl(bereich.unten);
-  for (double n = bereich.unten + 1; n <= bereich.oben; ++n)
-    text += (n + 1 > bereich.oben ? " oder " : ", ") + Zahl(n);
+std::string PanelText(const ProgrammWert& wert, double zahl) {
+  if (wert.art == WertControl::Ring) return "";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", wert.nachkommastellen, zahl);
   return text;
 }
-
-}  // namespace
 
 Programmsatz DefaultProgrammsatz() {
   Programmsatz satz{};
@@ -42,7 +49,7 @@ std::string BereichVerletzt(const ProgrammWert& wert, double zahl) {
   const bool drin = zahl >= wert.panel.unten && zahl <= wert.panel.oben;
   if (wert.art == WertControl::Ring) {
     if (drin && zahl == std::floor(zahl)) return "";
-    return Zahl(zahl) + " ist nicht " + Aufzaehlung(wert.panel);
+    return KuerzesteZahl(zahl) + " ist nicht " + Aufzaehlung(wert.panel);
   }
   return drin ? "" : NichtIn(zahl, wert.panel);
 }

@@ -1,18 +1,15 @@
 #include "ctl_satzbefehle.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
 #include "ctl_dateien.h"
+#include "ctl_fortschritt.h"
 #include "ctl_json.h"
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
-#include "programs/core/programmtransfer.h"
-#include "support/qor_error.h"
 
 namespace {
 
@@ -21,43 +18,6 @@ namespace {
 void SitzungSetzen(const CtlContext& context) {
   DaxCom_SitzungSetzen({[port = context.port] { return port; },
                         [adresse = context.address] { return adresse; }});
-}
-
-// "Eintrag 5 (6 von 17)" on one line that is rewritten, when a person watches.
-class Fortschritt {
- public:
-  Fortschritt() : aktiv_(isatty(fileno(stderr)) != 0) {}
-  ~Fortschritt() {
-    if (aktiv_ && gemeldet_) std::fprintf(stderr, "\n");
-  }
-  TransferMelden melden() {
-    if (!aktiv_) return {};
-    return [this](const TransferFortschritt& f) {
-      gemeldet_ = true;
-      std::fprintf(stderr, "\rEintrag %-2s (%d von %d)", Prog_EintragName(f.eintrag).c_str(), f.schritt, f.anzahl);
-      std::fflush(stderr);
-    };
-  }
-
- private:
-  bool aktiv_;
-  bool gemeldet_ = false;
-};
-
-int Lesen(const CtlContext& context, int entry, TransferUmfang umfang, Programmsatz& satz) {
-  SitzungSetzen(context);
-  Geraetedienste dienste;
-  Fortschritt fortschritt;
-  return Programmtransfer_Lesen(satz, entry, umfang, dienste, fortschritt.melden()).code;
-}
-
-int Schreiben(const CtlContext& context, int entry, TransferUmfang umfang, const std::string& file) {
-  Programmsatz satz{};
-  if (const int code = ProgrammsatzLaden(file, satz); code != 0) return code;
-  SitzungSetzen(context);
-  Geraetedienste dienste;
-  Fortschritt fortschritt;
-  return Programmtransfer_Schreiben(satz, entry, umfang, dienste, fortschritt.melden());
 }
 
 std::size_t Zeichen(const std::string& utf8) {
@@ -99,14 +59,18 @@ void TabelleDrucken(const Programmsatz& satz) {
 
 }  // namespace
 
-int CtlReadAll(const CtlContext& context, const std::string& file) {
-  Programmsatz satz = DefaultProgrammsatz();
-  if (const int code = Lesen(context, 0, TransferUmfang::Alle, satz); code != 0) return code;
-  return ProgrammsatzSpeichern(file, satz);
+int CtlSatzLesen(const CtlContext& context, int entry, TransferUmfang umfang, Programmsatz& satz,
+                 const TransferMelden& melden) {
+  SitzungSetzen(context);
+  Geraetedienste dienste;
+  return Programmtransfer_Lesen(satz, entry, umfang, dienste, melden).code;
 }
 
-int CtlWriteAll(const CtlContext& context, const std::string& file) {
-  return Schreiben(context, 0, TransferUmfang::Alle, file);
+int CtlSatzSchreiben(const CtlContext& context, int entry, TransferUmfang umfang, const Programmsatz& satz,
+                     const TransferMelden& melden) {
+  SitzungSetzen(context);
+  Geraetedienste dienste;
+  return Programmtransfer_Schreiben(satz, entry, umfang, dienste, melden);
 }
 
 int CtlReadProgram(const CtlContext& context, int entry, const std::string& file) {
@@ -115,12 +79,19 @@ int CtlReadProgram(const CtlContext& context, int entry, const std::string& file
   if (std::filesystem::symlink_status(file, fehler).type() != std::filesystem::file_type::not_found) {
     if (const int code = ProgrammsatzLaden(file, satz); code != 0) return code;
   }
-  if (const int code = Lesen(context, entry, TransferUmfang::Aktuelles, satz); code != 0) return code;
+  {
+    CtlFortschritt fortschritt({CtlPortZiel{context.port, ""}});
+    const int code = CtlSatzLesen(context, entry, TransferUmfang::Aktuelles, satz, fortschritt.melden(0));
+    if (code != 0) return code;
+  }  // the progress line ends before a message of the save
   return ProgrammsatzSpeichern(file, satz);
 }
 
 int CtlWriteProgram(const CtlContext& context, int entry, const std::string& file) {
-  return Schreiben(context, entry, TransferUmfang::Aktuelles, file);
+  Programmsatz satz{};
+  if (const int code = ProgrammsatzLaden(file, satz); code != 0) return code;
+  CtlFortschritt fortschritt({CtlPortZiel{context.port, ""}});
+  return CtlSatzSchreiben(context, entry, TransferUmfang::Aktuelles, satz, fortschritt.melden(0));
 }
 
 int CtlShow(const std::string& file, bool json) {

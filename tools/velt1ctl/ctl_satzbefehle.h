@@ -10,12 +10,15 @@
 #include <string>
 
 #include "ctl_commands.h"
+#include "ctl_programmsatz.h"
+#include "programs/core/programmtransfer.h"
 
-// "alle": the working parameters saved, entry A and programs 1..16 read,
-// the working parameters written back; then FILE replaced.
-int CtlReadAll(const CtlContext& context, const std::string& file);
-// FILE loaded and checked, then programs 1..16 written and stored, entry A last.
-int CtlWriteAll(const CtlContext& context, const std::string& file);
+// The main panel's transfers on the port of `context`: "alle" or "aktuelles"
+// with the entry selected. Progress goes to `melden`.
+int CtlSatzLesen(const CtlContext& context, int entry, TransferUmfang umfang, Programmsatz& satz,
+                 const TransferMelden& melden);
+int CtlSatzSchreiben(const CtlContext& context, int entry, TransferUmfang umfang, const Programmsatz& satz,
+                     const TransferMelden& melden);
 // Entry n (0 = A) read into FILE, which is created with the defaults when it
 // does not exist; its other entries stay as they were.
 int CtlReadProgram(const CtlContext& context, int entry, const std::string& file);

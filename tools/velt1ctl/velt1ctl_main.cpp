@@ -1,6 +1,7 @@
 // velt1ctl: the VELT-1 driver on the command line, for scripts and service
 // work. Exit status 0 on success, 1 when the device or port failed (the
-// message on standard error as "Fehler #<n>: <Text>"), 2 on wrong usage.
+// message on standard error as "Fehler #<n>: <Text>"), 2 on wrong usage,
+// 3 when diff found differences.
 
 #include <cstdio>
 #include <memory>
@@ -9,9 +10,9 @@
 #include "cli_support.h"
 #include "ctl_cli.h"
 #include "ctl_commands.h"
+#include "ctl_mehrere_ports.h"
 #include "ctl_device_path_posix.h"
 #include "ctl_trace.h"
-#include "device/open_failure.h"
 #include "device/qorvelt1.h"
 #include "support/file_replace.h"
 #include "support/qor_error.h"
@@ -27,35 +28,43 @@ int Fail(int code) {
   return kExitFailure;
 }
 
+// id, read-all, write-all and diff: prepared once, then on every port at once.
+int RunOnPorts(const CtlInvocation& invocation) {
+  CtlPortAuftrag auftrag;
+  if (const int code = invocation.portBefehl(auftrag); code != 0) return Fail(code);
+  return CtlAufPortsAusfuehren(invocation.ziele, invocation.context.address, auftrag, invocation.json);
+}
+
 int Run(int argc, char** argv) {
   CtlInvocation invocation;
   if (const int exitCode = ParseCtlCommandLine(argc, argv, invocation); exitCode != cli::kGoOn) {
     return exitCode;
   }
   if (!invocation.needsPort) {
+    if (invocation.portBefehl) return RunOnPorts(invocation);
     const int code = invocation.run(invocation.context);
     return code == 0 ? 0 : Fail(code);
   }
 
-  CtlContext& context = invocation.context;
   PrivatePort privatePort;
-  if (!invocation.devicePath.empty()) {
+  for (CtlPortZiel& ziel : invocation.ziele) {
+    if (ziel.geraet.empty()) continue;
     std::string error;
-    context.port = privatePort.create(invocation.devicePath, error);
-    if (context.port == 0) {
+    ziel.port = privatePort.create(ziel.geraet, error);
+    if (ziel.port == 0) {
       std::fprintf(stderr, "velt1ctl: %s\n", error.c_str());
       return kExitFailure;
     }
   }
+  CtlContext& context = invocation.context;
+  context.port = invocation.ziele.front().port;
   std::unique_ptr<ByteTrace> byteTrace;
   if (invocation.trace) {
     byteTrace = std::make_unique<ByteTrace>(stderr);
     InstallTrace(*byteTrace);
   }
-  int code = QORVELT1_Open(context.port, QORVELT1_BAUD);
-  // The message says why the port did not open, and which device it is.
-  if (code != 0) QOR_Fehleruserstring(rs232::OpenFailureText(context.port).c_str());
-  if (code == 0) code = QORVELT1_Timeout(context.port, QORVELT1_ZEITLIMIT_SEKUNDEN);
+  if (invocation.portBefehl) return RunOnPorts(invocation);
+  int code = CtlPortOeffnen(context.port);
   if (code != 0) return Fail(code);
   code = invocation.run(context);
   QORVELT1_Close(context.port);
