@@ -1,7 +1,8 @@
 #pragma once
 // The shape of the program table: entry 0 is the device's working parameters,
-// entries 1 to 16 its stored programs. The table itself belongs to the
-// program management; the parameter file and the transfers work on a view.
+// entries 1 to 16 its stored programs. The program's table itself lives in
+// programmverwaltung.h; the parameter file, the transfers and velt1ctl work on
+// a view. A new table's entries and their names are made here.
 
 #include <span>
 #include <string>

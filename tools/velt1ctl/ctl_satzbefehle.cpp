@@ -10,6 +10,7 @@
 #include "ctl_json.h"
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
+#include "support/qor_error.h"
 
 namespace {
 
