@@ -20,9 +20,6 @@ constexpr int QORCOM_FEHLER_ID_NICHT_OFFEN = -122304;
 constexpr int QORCOM_FEHLER_SCAN_NICHT_OFFEN = -122305;
 constexpr int QORCOM_FEHLER_ADRESSE = -400301;       // not '1'..'9' or '&'
 
-// Identification prefix of a VELT-1.
-constexpr const char* QORCOM_VELT1_KENNUNG = "QOR-VELT1-";
-
 // ---- session -----------------------------------------------------------------
 // Makes `port` the open port (0 closes): the old port is closed first, and a
 // port that fails to open leaves the session closed. Returns the driver's code.

@@ -1,10 +1,11 @@
-// The registered controls of all panels and what Qor_Com shows through them:
-// the COM state, the error display, and the callbacks of the shared controls.
+// What the session shows on the registered controls of all panels: the COM
+// state, the address, the port's device and the error display.
 
 #include <string>
 
 #include "connection/qor_com.h"
-#include "connection/qor_com_register.h"
+#include "connection/qor_com_sitzung.h"
+#include "device/port_map.h"
 #include "support/qor_error.h"
 #include "ui/runtime.h"
 
@@ -13,70 +14,10 @@ namespace {
 constexpr int kBildHoeherePorts = 99;
 constexpr int kBildHoechsterPort = 16;
 
-// Appends to a table, or tells the developer that its capacity is too small.
-template <typename Tabelle, typename Eintrag>
-void Anhaengen(Tabelle& tabelle, int& anzahl, const Eintrag& eintrag, const char* kapazitaet) {
-  if (anzahl >= static_cast<int>(tabelle.size())) {
-    MessagePopup("Interner Fehler", std::string(kapazitaet) + " ist zu klein");
-    return;
-  }
-  tabelle[static_cast<std::size_t>(anzahl++)] = eintrag;
-}
-
 }  // namespace
 
-QorComControls& QorComRegister() {
-  static QorComControls controls;
-  return controls;
-}
-
-void QorCom_RegisterComControl(int panel, int control) {
-  QorComRegister().comRing = {panel, control};
-  InstallCtrlCallback(panel, control, Callback_ComPortEinstellen, nullptr);
-  QorCom_ComPortListeFuellen(panel, control);
-}
-
-void QorCom_RegisterAdressControl(int panel, int control) {
-  QorComRegister().adressRing = {panel, control};
-  InstallCtrlCallback(panel, control, Callback_ComPortAdresse, nullptr);
-}
-
-void QorCom_RegisterPictureringControl(int panel, int control) {
-  QorComControls& r = QorComRegister();
-  Anhaengen(r.picturerings, r.pictureringAnzahl, CtrlRef{panel, control}, "MAX_PICTURERINGCONTROLS");
-  InstallCtrlCallback(panel, control, Callback_ComPortUmschalten, nullptr);
-}
-
-void QorCom_RegisterFehlerControls(int panel, int led, int text, int number) {
-  QorComControls& r = QorComRegister();
-  Anhaengen(r.fehler, r.fehlerAnzahl, FehlerControls{panel, led, text, number}, "MAX_FEHLERCONTROLS");
-}
-
-void QorCom_RegisterIdReadButton(int panel, int control) {
-  QorComRegister().idButton = {panel, control};
-  InstallCtrlCallback(panel, control, Callback_IdLesen, nullptr);
-}
-
-void QorCom_RegisterIdTextdisplay(int panel, int control) {
-  QorComRegister().idText = {panel, control};
-}
-
-void QorCom_RegisterAdressLeds(int panel, int control) {
-  QorComControls& r = QorComRegister();
-  Anhaengen(r.adressLeds, r.adressLedAnzahl, CtrlRef{panel, control}, "MAX_ADRESSLEDS");
-}
-
-void QorCom_RegisterScanButton(int panel, int control) {
-  QorComRegister().scanButton = {panel, control};
-  InstallCtrlCallback(panel, control, Callback_Scan, nullptr);
-}
-
-void QorCom_RegisterScanStringControl(int panel, int control) {
-  QorComRegister().scanText = {panel, control};
-}
-
 void QorCom_ComPortAnzeigen(int port) {
-  const QorComControls& r = QorComRegister();
+  const QorComControls& r = gQorCom.controls;
   if (r.comRing.gesetzt()) {
     SetCtrlVal(r.comRing.panel, r.comRing.control, port);
     QorCom_PortTooltipSetzen();
@@ -87,11 +28,25 @@ void QorCom_ComPortAnzeigen(int port) {
                r.picturerings[static_cast<std::size_t>(i)].control, bild);
 }
 
+void QorCom_AdresseAnzeigen(char adresse) {
+  const CtrlRef& ring = gQorCom.controls.adressRing;
+  if (ring.gesetzt()) SetCtrlVal(ring.panel, ring.control, static_cast<int>(adresse));
+}
+
+void QorCom_PortTooltipSetzen() {
+  const CtrlRef& ring = gQorCom.controls.comRing;
+  if (!ring.gesetzt()) return;
+  int port = 0;
+  GetCtrlVal(ring.panel, ring.control, &port);
+  SetCtrlAttribute(ring.panel, ring.control, ATTR_TOOLTIP_TEXT,
+                   port == 0 ? std::string() : rs232::DeviceBehindPort(port));
+}
+
 void QorCom_FehlermeldungSet(int code) {
   // The message is taken once: it uses up the message module's pending
   // user string, which every panel must show alike.
   const std::string text = code != 0 ? QOR_Fehlermeldung(code) : "";
-  const QorComControls& r = QorComRegister();
+  const QorComControls& r = gQorCom.controls;
   for (int i = 0; i < r.fehlerAnzahl; ++i) {
     const FehlerControls& f = r.fehler[static_cast<std::size_t>(i)];
     SetCtrlVal(f.panel, f.led, code != 0 ? 1 : 0);
@@ -100,45 +55,4 @@ void QorCom_FehlermeldungSet(int code) {
     SetCtrlAttribute(f.panel, f.text, ATTR_TOOLTIP_TEXT, text);
     SetCtrlVal(f.panel, f.number, -code);
   }
-}
-
-void QorCom_SpracheSetzen(int sprache) {
-  if (sprache == 1 || sprache == 2) QorComRegister().sprache = sprache;
-}
-
-int Callback_ComPortEinstellen(int panel, int control, int event, void*, int, int) {
-  if (event == EVENT_COMMIT) {
-    int port = 0;
-    GetCtrlVal(panel, control, &port);
-    QorCom_FehlermeldungSet(QorCom_Open(port));
-    QorCom_PortTooltipSetzen();
-  } else if (event == EVENT_LEFT_CLICK || event == EVENT_KEYPRESS) {
-    QorCom_ComPortListeFuellen(panel, control);
-  }
-  return 0;
-}
-
-int Callback_ComPortUmschalten(int, int, int event, void*, int, int) {
-  if (event == EVENT_LEFT_CLICK || event == EVENT_LEFT_DOUBLE_CLICK)
-    QorCom_FehlermeldungSet(QorCom_ComPortUmschalten());
-  return 0;
-}
-
-int Callback_ComPortAdresse(int panel, int control, int event, void*, int, int) {
-  if (event == EVENT_COMMIT) {
-    int wert = 0;
-    GetCtrlVal(panel, control, &wert);
-    QorCom_FehlermeldungSet(QorCom_AdresseSet(static_cast<char>(wert & 0xFF)));
-  }
-  return 0;
-}
-
-int Callback_IdLesen(int, int, int event, void*, int, int) {
-  if (event == EVENT_COMMIT) QorCom_FehlermeldungSet(QorCom_IdLesen());
-  return 0;
-}
-
-int Callback_Scan(int, int, int event, void*, int, int) {
-  if (event == EVENT_COMMIT) QorCom_FehlermeldungSet(QorCom_Scan());
-  return 0;
 }

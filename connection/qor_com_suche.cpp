@@ -5,7 +5,7 @@
 #include <string>
 
 #include "connection/qor_com.h"
-#include "connection/qor_com_register.h"
+#include "connection/qor_com_sitzung.h"
 #include "device/qorvelt1.h"
 #include "ui/runtime.h"
 
@@ -16,12 +16,12 @@ constexpr int kGruen = 0x00FF00;  // a VELT-1
 constexpr int kRot = 0xFF0000;    // another kind of device
 
 void IdTextSetzen(const char* text) {
-  const CtrlRef& id = QorComRegister().idText;
+  const CtrlRef& id = gQorCom.controls.idText;
   if (id.gesetzt()) SetCtrlVal(id.panel, id.control, text);
 }
 
 void ScanTextSetzen(const char* text) {
-  const CtrlRef& scan = QorComRegister().scanText;
+  const CtrlRef& scan = gQorCom.controls.scanText;
   if (scan.gesetzt()) SetCtrlVal(scan.panel, scan.control, text);
 }
 
@@ -42,7 +42,7 @@ int QorCom_Scan() {
   // The template's last character stands for the address being tried.
   char fortschritt[kIdPuffer] = {};
   std::strncpy(fortschritt,
-               QorComRegister().sprache == 2 ? "searching for device x" : "Suche nach Gerät x",
+               gQorCom.sprache == 2 ? "searching for device x" : "Suche nach Gerät x",
                sizeof fortschritt - 1);
   char* ziffer = fortschritt + std::strlen(fortschritt) - 1;
 
@@ -50,7 +50,7 @@ int QorCom_Scan() {
   if (port == 0) return QORCOM_FEHLER_SCAN_NICHT_OFFEN;
   IdTextSetzen("");
 
-  const QorComControls& r = QorComRegister();
+  const QorComControls& r = gQorCom.controls;
   for (int i = 0; i < r.adressLedAnzahl && i < 9; ++i) {
     const char adresse = static_cast<char>('1' + i);
     const CtrlRef& led = r.adressLeds[static_cast<std::size_t>(i)];
@@ -63,11 +63,10 @@ int QorCom_Scan() {
     char id[kIdPuffer] = {};
     if (QORVELT1_IDLesen(port, adresse, id) != 0) {
       SetCtrlVal(led.panel, led.control, 0);
-    } else if (std::strncmp(id, QORCOM_VELT1_KENNUNG, std::strlen(QORCOM_VELT1_KENNUNG)) == 0) {
+    } else if (QORVELT1_IstVelt1(id)) {
       SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kGruen);
       SetCtrlVal(led.panel, led.control, 1);
-      if (r.adressRing.gesetzt())
-        SetCtrlVal(r.adressRing.panel, r.adressRing.control, static_cast<int>(adresse));
+      QorCom_AdresseAnzeigen(adresse);
       IdTextSetzen(id);
     } else {
       SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kRot);

@@ -1,9 +1,9 @@
 #include "connection/status_main.h"
 
-#include <iterator>
 #include <string>
 
 #include "connection/qor_com.h"
+#include "device/statuswort.h"
 #include "device/velt1com.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
@@ -13,11 +13,6 @@
 int gStatusPanel = 0;
 
 namespace {
-
-constexpr int kStatusLeds[] = {STATUSPNL_STATUSLED1, STATUSPNL_STATUSLED2,
-                               STATUSPNL_STATUSLED9, STATUSPNL_STATUSLED10};
-// The status word's bit that each LED above shows.
-constexpr int kStatusMasken[] = {0x0001, 0x0002, 0x0100, 0x0200};
 
 // The toggle, the timer and the LEDs' dimming always change together.
 void Abfrage(int ein) {
@@ -38,7 +33,7 @@ int StatusMain_Initialisieren() {
   SetPanelAttribute(gStatusPanel, ATTR_HAS_TASKBAR_BUTTON, 1);
   Fenster_PanelZurListeHinzufuegen(gStatusPanel, "Status", MENUSTATUS_FENSTER);
   SetCtrlVal(gStatusPanel, STATUSPNL_TEXT_GERAETSTATUS, std::string(GERAETENAME) + " Status");
-  for (int led : kStatusLeds) SetCtrlVal(gStatusPanel, led, 0);
+  for (const Statusbit& bit : STATUSBITS) SetCtrlVal(gStatusPanel, bit.led, 0);
   StatusMain_LedsDimmen(1);
   QorCom_RegisterPictureringControl(gStatusPanel, STATUSPNL_COMPICTURERING);
   QorCom_RegisterFehlerControls(gStatusPanel, STATUSPNL_FEHLERLED, STATUSPNL_FEHLERSTRING,
@@ -56,7 +51,8 @@ int StatusMain_ReadIni(IniStore) { return 0; }
 int StatusMain_WriteIni(IniStore) { return 0; }
 
 void StatusMain_LedsDimmen(int dimmed) {
-  for (int led : kStatusLeds) SetCtrlAttribute(gStatusPanel, led, ATTR_DIMMED, dimmed);
+  for (const Statusbit& bit : STATUSBITS)
+    SetCtrlAttribute(gStatusPanel, bit.led, ATTR_DIMMED, dimmed);
 }
 
 void StatusMain_ComLed(int on) { SetCtrlVal(gStatusPanel, STATUSPNL_COMAKTIVLED, on); }
@@ -65,8 +61,8 @@ int StatusMain_StatusAnzeigen() {
   int status = 0;
   const int code = DaxCom_StatusLesen(&status);
   if (code != 0) return code;
-  for (std::size_t i = 0; i < std::size(kStatusLeds); ++i)
-    SetCtrlVal(gStatusPanel, kStatusLeds[i], (status & kStatusMasken[i]) != 0 ? 1 : 0);
+  for (const Statusbit& bit : STATUSBITS)
+    SetCtrlVal(gStatusPanel, bit.led, (status & bit.maske) != 0 ? 1 : 0);
   return 0;
 }
 

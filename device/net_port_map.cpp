@@ -37,7 +37,7 @@ std::string NetworkAddressForPort(int port) {
   }
   const fs::path folder = PortsFolder();
   if (folder.empty()) return {};
-  const fs::path file = folder / ("COM" + std::to_string(port));
+  const fs::path file = folder / PortName(port);
   std::error_code ec;
   // Only a regular file is read: a link to a serial device stays a device.
   if (!fs::is_regular_file(file, ec)) return {};

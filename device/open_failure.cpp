@@ -9,7 +9,7 @@ std::string OpenFailureText(int port) {
   const int error = LastOpenError(port);
   if (error == kOk) return {};
   const std::string device = DeviceBehindPort(port);
-  const std::string com = "COM " + std::to_string(port);
+  const std::string com = PortLabel(port);
   const std::string named = device.empty() ? com : com + " (" + device + ")";
   switch (error) {
     case kBusy:

@@ -15,10 +15,36 @@
 // rfc2217://bench7:2217 (net_address.h) makes COM n a network port.
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rs232 {
+
+// "COM5" for port 5: the name of a link or file in the ports folder and of a
+// value in the port list.
+std::string PortName(int port);
+// "COM 5": how the operator sees port 5 in lists and messages.
+std::string PortLabel(int port);
+
+// How a text is read as "COMn"; the number lies in 0..256 whatever the rule.
+enum class PortNameRule {
+  // A link or file in the ports folder: "COM5" to the letter ("COM05" is no port).
+  Link,
+  // A Windows device name, as velt1ctl --device takes it: also "com5" and "\\.\COM5".
+  WindowsDevice,
+  // A value of the port list as the port ring reads it (the registry's values
+  // need not be tidy): blanks and a sign around the number, leading zeros,
+  // "COM 5", "COM\t+5 ", "COM05", "COM0".
+  ListValue,
+  // The same as velt1ctl ports reads it to name the device: only the number
+  // the value begins with counts, after "COM" where it has it ("COM5x", "5").
+  ListValueStart,
+};
+
+// The port number the rule reads in `name`, or nothing.
+std::optional<int> PortOfName(std::string_view name, PortNameRule rule);
 
 // The registry's type code of a plain string value.
 constexpr unsigned long kRegSz = 1;

@@ -23,7 +23,7 @@ const char* NonEmptyEnv(const char* name) {
 
 fs::path LinkPath(int port) {
   const fs::path folder = PortsFolder();
-  return folder.empty() ? fs::path() : folder / ("COM" + std::to_string(port));
+  return folder.empty() ? fs::path() : folder / PortName(port);
 }
 
 struct DefaultRange {
@@ -46,18 +46,6 @@ std::string DefaultDevice(int port) {
 bool DefaultDeviceListed(const std::string& path) {
   const fs::path node(path);
   return SerialTtyPresent(SysfsRoot(), node.parent_path(), node.filename().string());
-}
-
-// Port number of a link named COMn (n in 1..256 without leading zeros), or 0.
-int PortOfLinkName(const std::string& name) {
-  if (name.size() < 4 || name.size() > 6 || name.compare(0, 3, "COM") != 0 || name[3] == '0')
-    return 0;
-  int port = 0;
-  for (std::size_t i = 3; i < name.size(); ++i) {
-    if (name[i] < '0' || name[i] > '9') return 0;
-    port = port * 10 + (name[i] - '0');
-  }
-  return port <= kMaxPort ? port : 0;
 }
 
 }  // namespace
@@ -101,9 +89,9 @@ std::vector<SerialCommValue> SerialCommValues() {
   std::error_code ec;
   if (!folder.empty()) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      const int port = PortOfLinkName(it->path().filename().string());
+      const std::optional<int> port = PortOfName(it->path().filename().string(), PortNameRule::Link);
       std::error_code existsError;
-      if (port != 0 && fs::exists(it->path(), existsError)) ports[port] = true;  // follows the link
+      if (port && fs::exists(it->path(), existsError)) ports[*port] = true;  // follows the link
     }
   }
   for (int port = kMinPort; port <= kMaxPort; ++port) {
@@ -118,7 +106,7 @@ std::vector<SerialCommValue> SerialCommValues() {
   }
 
   std::vector<SerialCommValue> values;
-  for (const auto& entry : ports) values.push_back({kRegSz, "COM" + std::to_string(entry.first)});
+  for (const auto& entry : ports) values.push_back({kRegSz, PortName(entry.first)});
   AppendAttachedChannels(values);
   return values;
 }

@@ -58,7 +58,7 @@ fs::path PortsFolder() {
 
 std::string DevicePathForPort(int port) {
   if (port < kMinPort || port > kMaxPort) return {};
-  return "\\\\.\\COM" + std::to_string(port);
+  return "\\\\.\\" + PortName(port);
 }
 
 std::string DeviceBehindPort(int port) { return NetworkAddressForPort(port); }

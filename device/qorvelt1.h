@@ -6,6 +6,28 @@
 // is one) the bus address character: '1'..'9' or 'a'..'f' for one device,
 // '&' for all devices (writing commands only, no answer awaited).
 
+// ---- the line ---------------------------------------------------------------
+// 9600 baud, 7 data bits, odd parity, 1 stop bit: QORVELT1_Open takes no other
+// speed. Every byte awaited from a device gets the time-out.
+constexpr int QORVELT1_BAUD = 9600;
+constexpr double QORVELT1_ZEITLIMIT_SEKUNDEN = 1.5;
+
+// ---- bus addresses ----------------------------------------------------------
+constexpr char QORVELT1_SAMMELADRESSE = '&';
+// '1'..'9' and 'a'..'f': one device.
+bool QORVELT1_EinzeladresseGueltig(char adresse);
+// One device or the common address: the set of the writing commands.
+bool QORVELT1_SchreibadresseGueltig(char adresse);
+// The program's session and the COM panel's address ring keep to '1'..'9' and
+// the common address, in the ring's order.
+constexpr const char* QORVELT1_SITZUNGSADRESSEN = "123456789&";
+bool QORVELT1_SitzungsadresseGueltig(char adresse);
+
+// ---- identification -----------------------------------------------------------
+// A VELT-1 names itself with this prefix; a device of another kind does not.
+constexpr const char* QORVELT1_KENNUNG = "QOR-VELT1-";
+bool QORVELT1_IstVelt1(const char* id);
+
 // Port functions.
 int QORVELT1_Open(int port, int baud);
 int QORVELT1_Close(int port);
@@ -24,10 +46,9 @@ int QORVELT1_ProgrammLaden(int port, char adresse, int programm);
 // `ganzzahl` is not used by any keyword of this device; `name` only by "programmname".
 int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, double wert,
                                 int ganzzahl, const char* name);
-// The limits the device takes a numeric parameter in, as the write checks
-// them: `wert` passes within 0.0001 of them. The unknown keyword, "status"
-// and "programmname" have none: -401115 and the outputs untouched.
-int QORVELT1_ParameterGrenzen(const char* keyword, double* unten, double* oben);
+// Whether the device takes `wert` for the numeric keyword, as the write checks
+// it: within 0.0001 of the device's limits in PROGRAMM_WERTE. False for any
+// other keyword.
 bool QORVELT1_ParameterZulaessig(const char* keyword, double wert);
 // Writes only the output that belongs to the keyword: `wert` for the numeric
 // parameters, `status` for "status", `name` (at least 26 bytes) for "programmname".

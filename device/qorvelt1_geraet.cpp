@@ -18,7 +18,7 @@ bool IstLeerzeichen(char zeichen) { return zeichen == ' ' || (zeichen >= '\t' &&
 
 // "PNP"/"PNS" with the program number, decimal without leading zeros.
 int ProgrammBefehl(int port, char adresse, int programm, const char* befehl, int adressOrt) {
-  if (!SchreibadresseGueltig(adresse)) return Code(-400, adressOrt);
+  if (!QORVELT1_SchreibadresseGueltig(adresse)) return Code(-400, adressOrt);
   if (programm < 1 || programm > 16) return Code(-401, adressOrt + 1);
   // adressOrt + 2 is the place of a formatting failure, which cannot happen here.
   return Senden(port, adresse, Rahmen(adresse, befehl, std::to_string(programm)),
@@ -28,7 +28,7 @@ int ProgrammBefehl(int port, char adresse, int programm, const char* befehl, int
 }  // namespace
 
 int QORVELT1_IDLesen(int port, char adresse, char* id) {
-  if (!EinzeladresseGueltig(adresse)) return Code(-400, 6);
+  if (!QORVELT1_EinzeladresseGueltig(adresse)) return Code(-400, 6);
   const int ergebnis =
       Senden(port, adresse, Rahmen(adresse, "IDR"), {.ersterOrt = 8, .kurzMeldung = -114});
   if (ergebnis != 0) return ergebnis;
@@ -49,8 +49,12 @@ int QORVELT1_IDLesen(int port, char adresse, char* id) {
   return 0;
 }
 
+bool QORVELT1_IstVelt1(const char* id) {
+  return std::strncmp(id, QORVELT1_KENNUNG, std::strlen(QORVELT1_KENNUNG)) == 0;
+}
+
 int QORVELT1_DeviceFunction(int port, char adresse, const char* funktion) {
-  if (!SchreibadresseGueltig(adresse)) return Code(-400, 34);
+  if (!QORVELT1_SchreibadresseGueltig(adresse)) return Code(-400, 34);
   const char* befehl = nullptr;
   if (funktion != nullptr && std::strcmp(funktion, "start") == 0) befehl = "DF1";
   if (funktion != nullptr && std::strcmp(funktion, "stopp") == 0) befehl = "DF2";

@@ -17,58 +17,60 @@ namespace {
 
 enum class Form { Ganzzahl, Zehntel, Name, Status };
 
-struct Parameter {
-  const char* keyword;
-  const char* schreibBefehl;  // null: read only
-  const char* leseBefehl;
+// The commands of a keyword. The value fields, their limits among them, are
+// the table beside the Programm record; this driver adds how they travel.
+struct Befehle {
+  const char* schreiben;  // null: read only
+  const char* lesen;
   Form form;
-  double unten;
-  double oben;
   int grenzOrt;  // place of message -500 when the value is outside the limits
 };
 
-constexpr Parameter kParameter[] = {
-    {"programmname", "N1W", "N1R", Form::Name, 0, 0, 0},
-    {"pruefspannungsquelle", "M1W", "M1R", Form::Ganzzahl, 1, 33, 63},
-    {"pruefspannung", "V1W", "V1R", Form::Zehntel, 1, 33, 65},
-    {"anzahlzaehne", "Z1W", "Z1R", Form::Ganzzahl, 1, 125, 66},
-    {"sensorkanaele", "M2W", "M2R", Form::Ganzzahl, 1, 33, 64},
-    {"toleranzhigh", "L1W", "L1R", Form::Zehntel, 0, 33, 67},
-    {"toleranzlow", "L2W", "L2R", Form::Zehntel, 0, 33, 68},
-    {"toleranzphase", "L3W", "L3R", Form::Ganzzahl, 0, 180, 69},
-    {"schwellwertsteigendeflanke", "V2W", "V2R", Form::Ganzzahl, 1, 99, 70},
-    {"schwellwertfallendeflanke", "V3W", "V3R", Form::Ganzzahl, 1, 99, 71},
-    {"totzeitvorsteigend", "T1W", "T1R", Form::Ganzzahl, 1, 999, 72},
-    {"totzeitnachsteigend", "T2W", "T2R", Form::Ganzzahl, 20, 999, 73},
-    {"totzeitvorfallend", "T3W", "T3R", Form::Ganzzahl, 1, 999, 74},
-    {"totzeitnachfallend", "T4W", "T4R", Form::Ganzzahl, 20, 999, 75},
-    {"status", nullptr, "S1R", Form::Status, 0, 0, 0},
+struct Wertbefehle {
+  double Programm::*feld;
+  Befehle befehle;
 };
 
-const Parameter* Suchen(const char* keyword) {
-  if (keyword == nullptr) return nullptr;
-  for (const Parameter& parameter : kParameter) {
-    if (std::strcmp(parameter.keyword, keyword) == 0) return &parameter;
+constexpr Wertbefehle kWertbefehle[] = {
+    {&Programm::pruefspannungsquelle, {"M1W", "M1R", Form::Ganzzahl, 63}},
+    {&Programm::pruefspannung, {"V1W", "V1R", Form::Zehntel, 65}},
+    {&Programm::anzahlzaehne, {"Z1W", "Z1R", Form::Ganzzahl, 66}},
+    {&Programm::sensorkanaele, {"M2W", "M2R", Form::Ganzzahl, 64}},
+    {&Programm::toleranzhigh, {"L1W", "L1R", Form::Zehntel, 67}},
+    {&Programm::toleranzlow, {"L2W", "L2R", Form::Zehntel, 68}},
+    {&Programm::toleranzphase, {"L3W", "L3R", Form::Ganzzahl, 69}},
+    {&Programm::schwellwertsteigendeflanke, {"V2W", "V2R", Form::Ganzzahl, 70}},
+    {&Programm::schwellwertfallendeflanke, {"V3W", "V3R", Form::Ganzzahl, 71}},
+    {&Programm::totzeitvorsteigend, {"T1W", "T1R", Form::Ganzzahl, 72}},
+    {&Programm::totzeitnachsteigend, {"T2W", "T2R", Form::Ganzzahl, 73}},
+    {&Programm::totzeitvorfallend, {"T3W", "T3R", Form::Ganzzahl, 74}},
+    {&Programm::totzeitnachfallend, {"T4W", "T4R", Form::Ganzzahl, 75}},
+};
+constexpr Befehle kName{"N1W", "N1R", Form::Name, 0};
+constexpr Befehle kStatus{nullptr, "S1R", Form::Status, 0};
+
+// A keyword's commands, and for a value field its entry in the table.
+struct Parameter {
+  const Befehle* befehle = nullptr;
+  const ProgrammWert* wert = nullptr;
+};
+
+Parameter Suchen(const char* keyword) {
+  if (keyword == nullptr) return {};
+  if (std::strcmp(keyword, "programmname") == 0) return {&kName};
+  if (std::strcmp(keyword, "status") == 0) return {&kStatus};
+  const ProgrammWert* wert = ProgrammWert_ZumKeyword(keyword);
+  if (wert == nullptr) return {};
+  for (const Wertbefehle& befehle : kWertbefehle) {
+    if (befehle.feld == wert->feld) return {&befehle.befehle, wert};
   }
-  return nullptr;
+  return {};
 }
 
 // The limits allow for a small rounding error; NaN fails both comparisons.
-bool InGrenzen(double wert, const Parameter& parameter) {
+bool InGrenzen(double wert, const ProgrammWert& feld) {
   constexpr double kToleranz = 0.0001;
-  return wert >= parameter.unten - kToleranz && wert <= parameter.oben + kToleranz;
-}
-
-// A name goes on the line as printable ASCII: a control character (a CR
-// above all) would end the frame early and let the rest of the name run as a
-// command of its own. Every other character is sent as a space, the rule the
-// rename panel applies to typed names.
-std::string NamenText(const char* name) {
-  std::string text = name;
-  for (char& c : text) {
-    if (c < ' ' || c > '~') c = ' ';
-  }
-  return text;
+  return wert >= feld.geraet.unten - kToleranz && wert <= feld.geraet.oben + kToleranz;
 }
 
 // A frame must fit the output queue, since it is handed over with one write.
@@ -79,38 +81,27 @@ constexpr std::size_t kRahmenMax = 512;
 // characters would lose its last one.
 constexpr std::size_t kNamenAntwortMax = 5 + PROGRAMMNAME_MAX_GERAET + 1;
 
-bool HatGrenzen(const Parameter* parameter) {
-  return parameter != nullptr && parameter->form != Form::Name && parameter->form != Form::Status;
-}
-
 }  // namespace
 
-int QORVELT1_ParameterGrenzen(const char* keyword, double* unten, double* oben) {
-  const Parameter* parameter = Suchen(keyword);
-  if (!HatGrenzen(parameter)) return Code(-401, 115);
-  if (unten != nullptr) *unten = parameter->unten;
-  if (oben != nullptr) *oben = parameter->oben;
-  return 0;
-}
-
 bool QORVELT1_ParameterZulaessig(const char* keyword, double wert) {
-  const Parameter* parameter = Suchen(keyword);
-  return HatGrenzen(parameter) && InGrenzen(wert, *parameter);
+  const Parameter parameter = Suchen(keyword);
+  return parameter.wert != nullptr && InGrenzen(wert, *parameter.wert);
 }
 
 int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, double wert,
                                 int /*ganzzahl: no keyword of this device uses it*/,
                                 const char* name) {
-  if (!SchreibadresseGueltig(adresse)) return Code(-400, 61);
-  const Parameter* parameter = Suchen(keyword);
-  if (HatGrenzen(parameter) && !InGrenzen(wert, *parameter)) {
-    return Code(-500, parameter->grenzOrt);
+  if (!QORVELT1_SchreibadresseGueltig(adresse)) return Code(-400, 61);
+  const Parameter parameter = Suchen(keyword);
+  if (parameter.wert != nullptr && !InGrenzen(wert, *parameter.wert)) {
+    return Code(-500, parameter.befehle->grenzOrt);
   }
-  if (parameter == nullptr || parameter->schreibBefehl == nullptr) return Code(-401, 115);
-  if (parameter->form == Form::Name && name == nullptr) return Code(-401, 115);
+  if (parameter.befehle == nullptr || parameter.befehle->schreiben == nullptr) return Code(-401, 115);
+  const Befehle& befehle = *parameter.befehle;
+  if (befehle.form == Form::Name && name == nullptr) return Code(-401, 115);
 
   std::string argument;
-  switch (parameter->form) {
+  switch (befehle.form) {
     case Form::Ganzzahl:
       argument = GanzzahlText(wert);
       break;
@@ -118,40 +109,43 @@ int QORVELT1_ParameterSchreiben(int port, char adresse, const char* keyword, dou
       argument = ZehntelText(wert);
       break;
     case Form::Name:
-      argument = NamenText(name);
+      // A control character (a CR above all) would end the frame early and
+      // let the rest of the name run as a command of its own.
+      argument = Programmname_Druckbar(name);
       break;
     case Form::Status:
       break;
   }
-  const std::string frame = Rahmen(adresse, parameter->schreibBefehl, argument);
+  const std::string frame = Rahmen(adresse, befehle.schreiben, argument);
   if (frame.size() > kRahmenMax) return Code(-202, 116);
   return Senden(port, adresse, frame, {.ersterOrt = 118, .kurzMeldung = -101, .flushOrt = 117});
 }
 
 int QORVELT1_ParameterLesen(int port, char adresse, const char* keyword, double* wert, int* status,
                             char* name) {
-  if (!EinzeladresseGueltig(adresse)) return Code(-400, 124);
-  const Parameter* parameter = Suchen(keyword);
-  if (parameter == nullptr) return Code(-401, 202);
+  if (!QORVELT1_EinzeladresseGueltig(adresse)) return Code(-400, 124);
+  const Befehle* gefunden = Suchen(keyword).befehle;
+  if (gefunden == nullptr) return Code(-401, 202);
+  const Befehle& befehle = *gefunden;
   // The output that belongs to the keyword must be there before anything is sent.
-  const bool ausgabeDa = parameter->form == Form::Name     ? name != nullptr
-                         : parameter->form == Form::Status ? status != nullptr
-                                                           : wert != nullptr;
+  const bool ausgabeDa = befehle.form == Form::Name     ? name != nullptr
+                         : befehle.form == Form::Status ? status != nullptr
+                                                        : wert != nullptr;
   if (!ausgabeDa) return Code(-401, 202);
 
-  const std::string frame = Rahmen(adresse, parameter->leseBefehl);
+  const std::string frame = Rahmen(adresse, befehle.lesen);
   const int ergebnis =
       Senden(port, adresse, frame, {.ersterOrt = 204, .kurzMeldung = -114, .flushOrt = 203});
   if (ergebnis != 0) return ergebnis;
 
   std::string antwort;
-  const std::size_t grenze = parameter->form == Form::Name ? kNamenAntwortMax : kAntwortMax;
+  const std::size_t grenze = befehle.form == Form::Name ? kNamenAntwortMax : kAntwortMax;
   if (!AntwortLesen(port, grenze, antwort)) return Code(-404, 210);
   // The echo ties the reply to this command: a late answer to another one fails here.
   if (antwort.compare(0, 5, frame, 0, 5) != 0) return Code(-404, 211);
   const std::string_view inhalt = std::string_view(antwort).substr(5);
 
-  switch (parameter->form) {
+  switch (befehle.form) {
     case Form::Name: {
       // Up to the CR, at most 25 characters, blanks included. A NUL cannot be
       // part of the name text: such a reply has no name.

@@ -8,10 +8,10 @@
 using qorvelt1::Code;
 
 int QORVELT1_Open(int port, int baud) {
-  if (baud != 9600) return Code(-125, 1);
+  if (baud != QORVELT1_BAUD) return Code(-125, 1);
   if (port < rs232::kMinPort || port > rs232::kMaxPort) return Code(-100, 2);
-  rs232::LineSettings settings;  // 9600 baud, 7 data bits, odd parity, 1 stop bit, queues 512/512
-  settings.baud = 9600;
+  rs232::LineSettings settings;
+  settings.baud = QORVELT1_BAUD;
   settings.parity = rs232::Parity::Odd;
   settings.dataBits = 7;
   settings.stopBits = 1;

@@ -52,7 +52,7 @@ int Hex4(const char* text) {
 
 int QORORM1_SpeicherLesen(int port, char adresse, int speichertyp, int startadresse, int groesse,
                           unsigned char* daten) {
-  if (!EinzeladresseGueltig(adresse)) return Code(-400, 219);
+  if (!QORVELT1_EinzeladresseGueltig(adresse)) return Code(-400, 219);
   if (startadresse < 0 || startadresse > kAdresseMax) return Code(-894, 220);
   if (groesse < 1 || groesse > kLeseGroesseMax) return Code(-895, 221);
   if (speichertyp != kSpeichertyp) return Code(-896, 222);
@@ -107,7 +107,7 @@ int QORORM1_SpeicherLesen(int port, char adresse, int speichertyp, int startadre
 
 int QORORM1_SpeicherSchreiben(int port, char adresse, int speichertyp, int startadresse,
                               int groesse, const unsigned char* daten) {
-  if (!SchreibadresseGueltig(adresse)) return Code(-400, 242);
+  if (!QORVELT1_SchreibadresseGueltig(adresse)) return Code(-400, 242);
   if (startadresse < 0 || startadresse > kAdresseMax) return Code(-894, 243);
   if (groesse < 0 || groesse > kSchreibGroesseMax) return Code(-895, 244);
   if (speichertyp != kSpeichertyp) return Code(-896, 245);

@@ -1,17 +1,23 @@
 #include "device/qorvelt1_transaktion.h"
 
+#include <cstring>
+
 #include "device/qorvelt1.h"
 #include "device/serial_port.h"
 
-namespace qorvelt1 {
-
-bool EinzeladresseGueltig(char adresse) {
+bool QORVELT1_EinzeladresseGueltig(char adresse) {
   return (adresse >= '1' && adresse <= '9') || (adresse >= 'a' && adresse <= 'f');
 }
 
-bool SchreibadresseGueltig(char adresse) {
-  return EinzeladresseGueltig(adresse) || adresse == kSammeladresse;
+bool QORVELT1_SchreibadresseGueltig(char adresse) {
+  return QORVELT1_EinzeladresseGueltig(adresse) || adresse == QORVELT1_SAMMELADRESSE;
 }
+
+bool QORVELT1_SitzungsadresseGueltig(char adresse) {
+  return adresse != '\0' && std::strchr(QORVELT1_SITZUNGSADRESSEN, adresse) != nullptr;
+}
+
+namespace qorvelt1 {
 
 std::string Rahmen(char adresse, std::string_view befehl, std::string_view argument) {
   std::string frame = "#";
@@ -37,7 +43,7 @@ int Senden(int port, char adresse, std::string_view frame, const Orte& orte) {
   // Nobody answers the common address, so no answer proves that the frame
   // has left; without that wait the next command's flush could throw away
   // what a pseudo-terminal or a UART's FIFO still holds.
-  if (adresse == kSammeladresse) return rs232::WaitUntilSent(port) == 0 ? 0 : Code(-101, orte.ersterOrt);
+  if (adresse == QORVELT1_SAMMELADRESSE) return rs232::WaitUntilSent(port) == 0 ? 0 : Code(-101, orte.ersterOrt);
 
   const int antwort = rs232::ComRdByte(port);
   if (antwort == kNak) return Code(-402, orte.ersterOrt + 2);

@@ -12,7 +12,6 @@ namespace qorvelt1 {
 // Error code from message number and place number.
 constexpr int Code(int meldung, int ort) { return meldung * 1000 - ort; }
 
-constexpr char kSammeladresse = '&';
 constexpr char kAck = 0x06;
 constexpr char kNak = 0x15;
 constexpr char kCan = 0x18;
@@ -20,11 +19,6 @@ constexpr char kCr = 0x0D;
 
 // Longest reply frame of the parameter and identification commands, CR included.
 constexpr std::size_t kAntwortMax = 29;
-
-// '1'..'9' and 'a'..'f': one device.
-bool EinzeladresseGueltig(char adresse);
-// One device or the common address: the set of the writing commands.
-bool SchreibadresseGueltig(char adresse);
 
 // Place numbers of one operation's transaction. The write, acknowledge and
 // answer checks use six consecutive places starting at `ersterOrt`: negative

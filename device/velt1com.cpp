@@ -18,13 +18,10 @@ struct Hooks {
 
 // Per thread: velt1ctl serves several ports at once, each from a thread of its
 // own with its own session; the desktop program installs and uses them on one.
-Hooks& Installed() {
-  thread_local Hooks hooks;
-  return hooks;
-}
+thread_local Hooks gDaxComHooks;
 
 void ComLeds(int on) {
-  for (const auto& led : Installed().leds)
+  for (const auto& led : gDaxComHooks.leds)
     if (led) led(on);
 }
 
@@ -62,20 +59,20 @@ int Schreiben(int port, char adresse, const Programm& programm) {
 
 }  // namespace
 
-void DaxCom_SitzungSetzen(DaxComSitzung sitzung) { Installed().sitzung = std::move(sitzung); }
+void DaxCom_SitzungSetzen(DaxComSitzung sitzung) { gDaxComHooks.sitzung = std::move(sitzung); }
 
 void DaxCom_ComLedSetzen(DaxComLed led, std::function<void(int)> schalten) {
-  if (led >= 0 && led < DAXCOM_LED_ANZAHL) Installed().leds[led] = std::move(schalten);
+  if (led >= 0 && led < DAXCOM_LED_ANZAHL) gDaxComHooks.leds[led] = std::move(schalten);
 }
 
 void DaxCom_FehleranzeigeSetzen(std::function<void(int)> anzeigen) {
-  Installed().fehleranzeige = std::move(anzeigen);
+  gDaxComHooks.fehleranzeige = std::move(anzeigen);
 }
 
-void DaxCom_HooksEntfernen() { Installed() = Hooks{}; }
+void DaxCom_HooksEntfernen() { gDaxComHooks = Hooks{}; }
 
 int DaxCom_ZugriffBeginnen(int* port, char* adresse) {
-  const DaxComSitzung& sitzung = Installed().sitzung;
+  const DaxComSitzung& sitzung = gDaxComHooks.sitzung;
   const int offen = sitzung.comPort ? sitzung.comPort() : 0;
   if (offen == 0) return DAXCOM_FEHLER_NICHT_GEOEFFNET;
   *port = offen;
@@ -86,7 +83,7 @@ int DaxCom_ZugriffBeginnen(int* port, char* adresse) {
 
 void DaxCom_ZugriffBeenden(int code) {
   ComLeds(0);
-  if (Installed().fehleranzeige) Installed().fehleranzeige(code);
+  if (gDaxComHooks.fehleranzeige) gDaxComHooks.fehleranzeige(code);
 }
 
 int DaxCom_ParameterLesen(Programm* programm) {

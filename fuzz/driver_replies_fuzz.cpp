@@ -115,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   auto peer = std::make_shared<FuzzPeer>(reply.substr(0, now), reply.substr(now));
   auto channel = rs232::AttachChannel(kPort, peer);
-  Check(QORVELT1_Open(kPort, 9600) == 0);
-  Check(QORVELT1_Timeout(kPort, 1.5) == 0);
+  Check(QORVELT1_Open(kPort, QORVELT1_BAUD) == 0);
+  Check(QORVELT1_Timeout(kPort, QORVELT1_ZEITLIMIT_SEKUNDEN) == 0);
   CheckCode(RunOperation(selector, argument, adresse));
   // One frame at most: a frame ends with its CR, and nothing follows it.
   const std::vector<std::uint8_t>& written = channel->written();

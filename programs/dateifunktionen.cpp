@@ -1,30 +1,18 @@
 #include "programs/dateifunktionen.h"
 
-#include "programs/par_main.h"
+#include <string>
+
 #include "programs/core/parameterdatei.h"
-#include "programs/programmverwaltung.h"
+#include "programs/core/programmverwaltung.h"
 #include "support/qor_error.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
 
-std::string gDateiname = "Unbenannt";
-unsigned char gDatenGeaendert = 0;
-
 namespace {
 
-constexpr int kAbgebrochen = -6000;
 constexpr const char* kMuster = "*.vlt";
 
 bool English() { return gSprache == 2; }
-
-// Both placeholders count, whatever the language.
-bool Unbenannt() { return gDateiname == "Unbenannt" || gDateiname == "Untitled"; }
-
-std::string DateinameOhneOrdner() {
-  std::string name;
-  SplitPath(gDateiname, nullptr, nullptr, &name);
-  return name;
-}
 
 // The dialogs open in the current file's folder; the placeholder has none,
 // so they open in the working directory.
@@ -53,46 +41,19 @@ int TabellePruefen() {
     else
       MessagePopup("Fehler im Prüfprogramm",
                    "Fehler in Programm " + nummer + ".\nDatei wurde nicht gespeichert.");
-    return kAbgebrochen;
+    return QOR_FEHLER_STILL;
   }
   return 0;
 }
 
-// The file now holds the table: it names the title and nothing is unsaved.
-void DateiUebernehmen(const std::string& pfad) {
-  gDateiname = pfad;
-  PaneltitelAktualisieren();
-  AlsGespeichertSetzen();
-}
-
 }  // namespace
-
-int AlsGespeichertSetzen() {
-  gDatenGeaendert = 0;
-  return 0;
-}
-
-int DatenAlsGeaendertMarkieren() {
-  gDatenGeaendert = 1;
-  return 0;
-}
-
-int DateinameZuruecksetzen() {
-  gDateiname = English() ? "Untitled" : "Unbenannt";
-  return 0;
-}
-
-int PaneltitelAktualisieren() {
-  SetPanelAttribute(gMainPanel, ATTR_TITLE, gPaneltitle + " - " + DateinameOhneOrdner());
-  return 0;
-}
 
 int DateiSpeichern(int unterDialog) {
   if (const int code = TabellePruefen(); code != 0) return code;
   std::string pfad = gDateiname;
-  if (unterDialog != 0 || Unbenannt()) {
+  if (unterDialog != 0 || DateiUnbenannt()) {
     pfad = Dialog(English() ? "Save" : "Speichern", VAL_SAVE_BUTTON, 1);
-    if (pfad.empty()) return kAbgebrochen;
+    if (pfad.empty()) return QOR_FEHLER_STILL;
   }
   if (const int code = ProgrammverwaltungVorDateiSpeichern(); code != 0) return code;
   if (const int code = Parameterdatei_Speichern(pfad, gProg); code != 0) return code;
@@ -102,7 +63,7 @@ int DateiSpeichern(int unterDialog) {
 
 int DateiOeffnen() {
   const std::string pfad = Dialog(English() ? "Open" : "Öffnen", VAL_LOAD_BUTTON, 0);
-  if (pfad.empty()) return kAbgebrochen;
+  if (pfad.empty()) return QOR_FEHLER_STILL;
   if (const int code = Parameterdatei_Laden(pfad, gProg); code != 0) return code;
   DateiUebernehmen(pfad);
   ProgrammverwaltungNachDateiLaden();

@@ -4,8 +4,11 @@
 
 #include "connection/qor_com.h"
 #include "device/velt1com.h"
+#include "programs/core/programmname.h"
+#include "programs/core/programmverwaltung.h"
 #include "programs/dateifunktionen.h"
-#include "programs/programmverwaltung.h"
+#include "programs/programmanzeige.h"
+#include "programs/programmoperationen.h"
 #include "support/qor_error.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
@@ -31,7 +34,7 @@ void RegisterCallbacks() {
   RegisterMenuCallback("Menu_Main_Sprache", Menu_Main_Sprache);
 }
 
-ParMainSprachumschaltung sprachumschaltung = nullptr;
+ParMainSprachumschaltung gSprachumschaltung = nullptr;
 
 bool English() { return gSprache == 2; }
 
@@ -41,6 +44,32 @@ int Programmnummer() {
   int nummer = 0;
   GetCtrlVal(gMainPanel, MAINPANEL_PROGRAMMNUMMER, &nummer);
   return nummer;
+}
+
+// Waits for OK or "Abbruch" on the rename popup; other commits are ignored.
+// Nothing to wait for any more (the program is quitting) counts as "Abbruch".
+bool UmbenennenBestaetigt() {
+  for (;;) {
+    int panel = 0;
+    int control = 0;
+    if (GetUserEvent(1, &panel, &control) != EVENT_COMMIT) return false;
+    if (panel != gRenamePanel) continue;
+    if (control == RENAMEPNL_OK) return true;
+    if (control == RENAMEPNL_ABBRUCH) return false;
+  }
+}
+
+// The selected entry's name through the rename popup; the table takes what
+// was typed on OK.
+void Umbenennen() {
+  SetCtrlVal(gRenamePanel, RENAMEPNL_STRING, Programmname_AlsText(gProg[gProgIndex]));
+  InstallPopup(gRenamePanel);
+  const bool bestaetigt = UmbenennenBestaetigt();
+  RemovePopup(0);
+  if (!bestaetigt) return;
+  std::string eingabe;
+  GetCtrlVal(gRenamePanel, RENAMEPNL_STRING, &eingabe);
+  Prog_Umbenennen(eingabe);
 }
 
 }  // namespace
@@ -87,11 +116,17 @@ int ParMain_Initialisieren(const char* version, const char* datum) {
   QorCom_RegisterFehlerControls(gMainPanel, MAINPANEL_FEHLERLED, MAINPANEL_FEHLERSTRING,
                                 MAINPANEL_FEHLERNUMMER);
   DaxCom_ComLedSetzen(DAXCOM_LED_HAUPTPANEL, ComLed);
+
+  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGRAMMNUMMER, ATTR_MIN_VALUE, 1);
+  SetCtrlAttribute(gMainPanel, MAINPANEL_PROGRAMMNUMMER, ATTR_MAX_VALUE, PROGRAMM_NUMMER_MAX);
+  SetCtrlAttribute(gRenamePanel, RENAMEPNL_STRING, ATTR_MAX_ENTRY_LENGTH, PROGRAMMNAME_MAX_GERAET);
+  Prog_AnzeigeAnbinden(gMainPanel);
   Prog_Initialisieren();
   return 0;
 }
 
 int ParMain_Freigeben() {
+  Prog_AnzeigeAnbinden(0);
   DiscardPanel(gInfoPanel);
   DiscardPanel(gMainPanel);
   return 0;
@@ -169,7 +204,7 @@ void Menu_Main_Datei(int, int item, void*, int) {
 void Menu_Main_Programm(int, int item, void*, int) {
   switch (item) {
     case MENUMAIN_PROGRAMM_UMBENENNEN:
-      Prog_Umbenennen();
+      Umbenennen();
       break;
     case MENUMAIN_PROGRAMM_COPY:
       Prog_Copy();
@@ -183,11 +218,11 @@ void Menu_Main_Programm(int, int item, void*, int) {
 }
 
 void Menu_Main_Sprache(int, int item, void*, int) {
-  if (sprachumschaltung == nullptr) return;
-  if (item == MENUMAIN_OPTIONEN_SPRACHE_SUBMENU_DEUTSCH) sprachumschaltung(1);
-  if (item == MENUMAIN_OPTIONEN_SPRACHE_SUBMENU_ENGLISCH) sprachumschaltung(2);
+  if (gSprachumschaltung == nullptr) return;
+  if (item == MENUMAIN_OPTIONEN_SPRACHE_SUBMENU_DEUTSCH) gSprachumschaltung(1);
+  if (item == MENUMAIN_OPTIONEN_SPRACHE_SUBMENU_ENGLISCH) gSprachumschaltung(2);
 }
 
 void ParMain_SprachumschaltungSetzen(ParMainSprachumschaltung umschalten) {
-  sprachumschaltung = umschalten;
+  gSprachumschaltung = umschalten;
 }

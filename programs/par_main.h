@@ -1,8 +1,8 @@
 #pragma once
 // Par_Main: the main panel and its dialogs (info, calibration, rename). It
 // loads them, labels them with the device name, starts the window list with
-// the main panel, sets up the program table, and dispatches the main
-// panel's buttons and menus.
+// the main panel, hands its controls to the COM module and the program table,
+// and dispatches the main panel's buttons and menus to the modules.
 
 #include "support/ini_store.h"
 

@@ -1,19 +1,14 @@
-// The operations on whole programs: transfers between the table and the
-// device, rename, copy and paste, and the hooks around the parameter file.
+#include "programs/programmoperationen.h"
 
-#include <algorithm>
 #include <string>
 
 #include "connection/qor_com.h"
-#include "programs/dateifunktionen.h"
 #include "programs/core/geraetedienste.h"
-#include "programs/par_main.h"
-#include "programs/core/programmname.h"
 #include "programs/core/programmtransfer.h"
-#include "programs/programmverwaltung.h"
+#include "programs/core/programmverwaltung.h"
+#include "ui/fensterverwaltung.h"
 #include "ui/globals.h"
 #include "ui/runtime.h"
-#include "ui/velt1_gui.h"
 
 namespace {
 
@@ -78,11 +73,11 @@ class Fortschrittsanzeige {
  private:
   void Zeigen(const TransferFortschritt& f) {
     if (f.anzahl < 2) return;
-    const std::string eintrag = f.eintrag == 0 ? "A" : std::to_string(f.eintrag);
+    const std::string eintrag = Prog_EintragName(f.eintrag);
     const std::string text =
         (English() ? "Program " : "Programm ") + eintrag + ": " + std::to_string(f.schritt) +
         (English() ? " of " : " von ") + std::to_string(f.anzahl);
-    if (dialog_ <= 0) dialog_ = CreateProgressDialog(gMainPanel, titel_, text, f.anzahl);
+    if (dialog_ <= 0) dialog_ = CreateProgressDialog(Fenster_MainpanelGet(), titel_, text, f.anzahl);
     UpdateProgressDialog(dialog_, text, f.schritt);
     ProcessDrawEvents();
   }
@@ -95,37 +90,6 @@ class Fortschrittsanzeige {
 // after a failure has shown its own, so the failure is shown once more.
 void FehlerZeigen(int code) {
   if (code != 0) QorCom_FehlermeldungSet(code);
-}
-
-// Every character outside space..tilde becomes one space: control
-// characters, and each umlaut or other character of several UTF-8 bytes.
-std::string DruckbarerName(const std::string& text) {
-  std::string name;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto zeichen = static_cast<unsigned char>(text[i]);
-    if (zeichen >= ' ' && zeichen <= '~') {
-      name += static_cast<char>(zeichen);
-      continue;
-    }
-    name += ' ';
-    if (zeichen >= 0xC0) {
-      while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
-    }
-  }
-  return name;
-}
-
-// Waits for OK or "Abbruch" on the rename popup; other commits are ignored.
-// Nothing to wait for any more (the program is quitting) counts as "Abbruch".
-bool UmbenennenBestaetigt() {
-  for (;;) {
-    int panel = 0;
-    int control = 0;
-    if (GetUserEvent(1, &panel, &control) != EVENT_COMMIT) return false;
-    if (panel != gRenamePanel) continue;
-    if (control == RENAMEPNL_OK) return true;
-    if (control == RENAMEPNL_ABBRUCH) return false;
-  }
 }
 
 }  // namespace
@@ -163,59 +127,4 @@ int Prog_ProgrammeVonGeraetLesen() {
   }
   FehlerZeigen(ergebnis.code);
   return ergebnis.code;
-}
-
-int Prog_Umbenennen() {
-  Programm& programm = gProg[gProgIndex];
-  const std::string bisher = Programmname_AlsText(programm);
-  SetCtrlVal(gRenamePanel, RENAMEPNL_STRING, bisher);
-  InstallPopup(gRenamePanel);
-  const bool bestaetigt = UmbenennenBestaetigt();
-  RemovePopup(0);
-  if (!bestaetigt) return 1;
-
-  std::string eingabe;
-  GetCtrlVal(gRenamePanel, RENAMEPNL_STRING, &eingabe);
-  // A name left as it was keeps its bytes, also those the rule below would
-  // turn into spaces (a name from a parameter file made elsewhere).
-  if (eingabe != bisher) {
-    const std::string name = DruckbarerName(eingabe).substr(0, PROGRAMMNAME_MAX_GERAET);
-    std::fill(std::begin(programm.programmname), std::end(programm.programmname), '\0');
-    name.copy(programm.programmname, name.size());
-  }
-
-  // Only the name enters the working copy: edits on the controls since the
-  // entry was last taken into the table stay in it and are saved with it.
-  std::copy(std::begin(programm.programmname), std::end(programm.programmname),
-            std::begin(gProgAktuell.programmname));
-  Prog_ListeAktualisieren();
-  DatenAlsGeaendertMarkieren();
-  return 0;
-}
-
-void Prog_Copy() {
-  Prog_AktuellInTabelle(gProgIndex);
-  gProgZwischenablage = gProg[gProgIndex];
-}
-
-int Prog_Paste() {
-  gProg[gProgIndex] = gProgZwischenablage;
-  Prog_ListeAktualisieren();
-  Prog_TabelleInAktuell(gProgIndex);
-  Prog_AktuellAnzeigen();
-  DatenAlsGeaendertMarkieren();
-  return 0;
-}
-
-int ProgrammverwaltungNachDateiLaden() {
-  Prog_ListeAktualisieren();
-  Prog_TabelleInAktuell(gProgIndex);
-  Prog_AktuellAnzeigen();
-  return 0;
-}
-
-int ProgrammverwaltungVorDateiSpeichern() {
-  if (const int code = Prog_Plausibilitaetspruefung(&gProgAktuell); code != 0) return code;
-  Prog_AktuellInTabelle(gProgIndex);
-  return 0;
 }

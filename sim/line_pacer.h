@@ -7,7 +7,8 @@
 
 namespace sim {
 
-// Start bit, seven data bits, parity and stop bit at 9600 baud.
+// Start bit, seven data bits, parity and stop bit at 9600 baud: the
+// simulator's own statement of the line (see velt1_parameters.h).
 constexpr std::chrono::nanoseconds kCharTime9600{1041667};
 
 class LinePacer {

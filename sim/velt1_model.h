@@ -15,7 +15,8 @@ namespace sim {
 constexpr int kProgramSlots = 16;
 constexpr int kMemoryType = 4;
 constexpr std::size_t kMemoryBytes = 0x10000;
-// Status bits the device sets itself or that faults raise.
+// Status bits the device sets itself or that faults raise; the simulator's own
+// statement of them (see velt1_parameters.h).
 constexpr std::uint16_t kStatusMessungAktiv = 0x0001;
 constexpr std::uint16_t kStatusRemotebetrieb = 0x0002;
 constexpr std::uint16_t kStatusSpeicherfehler = 0x0100;

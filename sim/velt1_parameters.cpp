@@ -9,19 +9,19 @@ namespace {
 
 // The limits are the device's own; the dead times after an edge start at 20 µs.
 constexpr Velt1Parameter kParameters[] = {
-    {"M1", &Programm::pruefspannungsquelle, WireForm::Whole, 1, 33},
-    {"V1", &Programm::pruefspannung, WireForm::OneDecimal, 1, 33},
-    {"Z1", &Programm::anzahlzaehne, WireForm::Whole, 1, 125},
-    {"M2", &Programm::sensorkanaele, WireForm::Whole, 1, 33},
-    {"L1", &Programm::toleranzhigh, WireForm::OneDecimal, 0, 33},
-    {"L2", &Programm::toleranzlow, WireForm::OneDecimal, 0, 33},
-    {"L3", &Programm::toleranzphase, WireForm::Whole, 0, 180},
-    {"V2", &Programm::schwellwertsteigendeflanke, WireForm::Whole, 1, 99},
-    {"V3", &Programm::schwellwertfallendeflanke, WireForm::Whole, 1, 99},
-    {"T1", &Programm::totzeitvorsteigend, WireForm::Whole, 1, 999},
-    {"T2", &Programm::totzeitnachsteigend, WireForm::Whole, 20, 999},
-    {"T3", &Programm::totzeitvorfallend, WireForm::Whole, 1, 999},
-    {"T4", &Programm::totzeitnachfallend, WireForm::Whole, 20, 999},
+    {"M1", &Programm::pruefspannungsquelle, WireForm::Whole, 1, 33, 1},
+    {"V1", &Programm::pruefspannung, WireForm::OneDecimal, 1, 33, 2},
+    {"Z1", &Programm::anzahlzaehne, WireForm::Whole, 1, 125, 60},
+    {"M2", &Programm::sensorkanaele, WireForm::Whole, 1, 33, 2},
+    {"L1", &Programm::toleranzhigh, WireForm::OneDecimal, 0, 33, 1},
+    {"L2", &Programm::toleranzlow, WireForm::OneDecimal, 0, 33, 1},
+    {"L3", &Programm::toleranzphase, WireForm::Whole, 0, 180, 10},
+    {"V2", &Programm::schwellwertsteigendeflanke, WireForm::Whole, 1, 99, 50},
+    {"V3", &Programm::schwellwertfallendeflanke, WireForm::Whole, 1, 99, 50},
+    {"T1", &Programm::totzeitvorsteigend, WireForm::Whole, 1, 999, 1},
+    {"T2", &Programm::totzeitnachsteigend, WireForm::Whole, 20, 999, 20},
+    {"T3", &Programm::totzeitvorfallend, WireForm::Whole, 1, 999, 1},
+    {"T4", &Programm::totzeitnachfallend, WireForm::Whole, 20, 999, 20},
 };
 
 }  // namespace
@@ -41,19 +41,7 @@ const Velt1Parameter* Velt1Parameters(int& count) {
 Programm DefaultParameterSet() {
   Programm set{};
   std::memset(&set, 0, sizeof set);
-  set.pruefspannungsquelle = 1;
-  set.pruefspannung = 2;
-  set.anzahlzaehne = 60;
-  set.sensorkanaele = 2;
-  set.toleranzhigh = 1;
-  set.toleranzlow = 1;
-  set.toleranzphase = 10;
-  set.schwellwertsteigendeflanke = 50;
-  set.schwellwertfallendeflanke = 50;
-  set.totzeitvorsteigend = 1;
-  set.totzeitnachsteigend = 20;
-  set.totzeitvorfallend = 1;
-  set.totzeitnachfallend = 20;
+  for (const auto& parameter : kParameters) set.*parameter.field = parameter.fresh;
   return set;
 }
 

@@ -2,6 +2,11 @@
 // The VELT-1's numeric parameters as the device knows them: the two characters
 // of their read and write commands ("Z1" gives "Z1R" and "Z1W"), the field of
 // the parameter set that holds them, their wire form and the device's limits.
+//
+// The simulator states the protocol's facts itself (these limits and defaults,
+// the status bits, the identification, the line's character time) and never
+// takes them from the program's tables: it stands in for the hardware, and a
+// misreading shared by both sides would pass every test.
 
 #include <string_view>
 
@@ -17,6 +22,7 @@ struct Velt1Parameter {
   WireForm form;
   double lower;
   double upper;
+  double fresh;  // the value of a fresh parameter set
 };
 
 // The thirteen numeric parameters, in the order of the parameter set.

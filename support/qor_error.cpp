@@ -10,15 +10,14 @@
 namespace {
 
 constexpr int kEnglisch = 2;
-constexpr int kStilleMeldung = -6;  // codes -6000 .. -6999
 
-std::atomic<int> fehlerSprache{1};
+std::atomic<int> gFehlersprache{1};
 // Per thread, so that a message names the cause of its own thread's failure
 // (velt1ctl serves several ports at once).
-thread_local char fehlerText[QOR_FEHLERTEXT_LAENGE] = "";
-thread_local char fehlerUserstring[QOR_USERSTRING_LAENGE] = "";
+thread_local char gFehlertext[QOR_FEHLERTEXT_LAENGE] = "";
+thread_local char gFehleruserstring[QOR_USERSTRING_LAENGE] = "";
 
-bool Englisch() { return fehlerSprache == kEnglisch; }
+bool Englisch() { return gFehlersprache == kEnglisch; }
 
 // The longest prefix of text that fits in `platz` bytes without cutting a
 // UTF-8 sequence in two, so a cut text still shows its umlauts correctly.
@@ -45,8 +44,6 @@ void Kopieren(char* puffer, std::size_t groesse, const char* text) {
   Anhaengen(puffer, groesse, text);
 }
 
-bool IstStill(int code) { return code / 1000 == kStilleMeldung; }
-
 // The number in the title is the negated code. Computed in 64 bits, since
 // INT_MIN has no negation in int.
 long long TitelNummer(int code) { return -static_cast<long long>(code); }
@@ -63,38 +60,40 @@ void ZeigeFehler(int code, const char* titelText) {
 
 }  // namespace
 
+bool QOR_FehlerStill(int code) { return code / 1000 == QOR_FEHLER_STILL / 1000; }
+
 const char* QOR_Fehlermeldung(int code) {
   const int nummer = code / 1000;  // truncates toward zero
   const qor_error::Meldung* meldung = qor_error::MeldungSuchen(nummer);
   if (meldung != nullptr) {
-    Kopieren(fehlerText, sizeof fehlerText, Englisch() ? meldung->englisch : meldung->deutsch);
+    Kopieren(gFehlertext, sizeof gFehlertext, Englisch() ? meldung->englisch : meldung->deutsch);
   } else {
-    Kopieren(fehlerText, sizeof fehlerText,
+    Kopieren(gFehlertext, sizeof gFehlertext,
              Englisch() ? "A unknown error occured" : "Ein unbekannter Fehler ist aufgetreten");
   }
   // "No error" in English stands alone; the user string waits for the next message.
-  if (Englisch() && nummer == 0) return fehlerText;
+  if (Englisch() && nummer == 0) return gFehlertext;
 
-  if (fehlerUserstring[0] != '\0') {
-    Anhaengen(fehlerText, sizeof fehlerText, "\n");
-    Anhaengen(fehlerText, sizeof fehlerText, fehlerUserstring);
-    fehlerUserstring[0] = '\0';
+  if (gFehleruserstring[0] != '\0') {
+    Anhaengen(gFehlertext, sizeof gFehlertext, "\n");
+    Anhaengen(gFehlertext, sizeof gFehlertext, gFehleruserstring);
+    gFehleruserstring[0] = '\0';
   }
-  return fehlerText;
+  return gFehlertext;
 }
 
 void QOR_Fehlerpopup(int code) {
-  if (IstStill(code)) return;
+  if (QOR_FehlerStill(code)) return;
   ZeigeFehler(code, Englisch() ? "Error" : "Fehler");
 }
 
 void QOR_Fehlerpopup2(int code, const char* titel) {
-  if (IstStill(code)) return;
+  if (QOR_FehlerStill(code)) return;
   ZeigeFehler(code, titel != nullptr ? titel : "");
 }
 
-void QOR_Fehlersprache(int sprache) { fehlerSprache = sprache; }
+void QOR_Fehlersprache(int sprache) { gFehlersprache = sprache; }
 
 void QOR_Fehleruserstring(const char* text) {
-  Kopieren(fehlerUserstring, sizeof fehlerUserstring, text != nullptr ? text : "");
+  Kopieren(gFehleruserstring, sizeof gFehleruserstring, text != nullptr ? text : "");
 }

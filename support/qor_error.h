@@ -10,6 +10,11 @@
 // The message buffer and the pending user string belong to the calling
 // thread; the language is the same for all.
 
+// The silent code that an operation returns when the user cancelled or it has
+// shown its own message; every code from -6000 to -6999 is silent.
+constexpr int QOR_FEHLER_STILL = -6000;
+bool QOR_FehlerStill(int code);
+
 // Capacities of the module's buffers, terminating NUL included.
 constexpr int QOR_FEHLERTEXT_LAENGE = 500;
 constexpr int QOR_USERSTRING_LAENGE = 300;

@@ -47,15 +47,15 @@ struct Rect {
 };
 
 struct RingItem {
-  std::string label;
+  std::string label{};
   double value = 0.0;  // int and char rings keep whole numbers (char codes)
 };
 
 struct CtrlDef {
   int id = 0;
-  std::string constant;        // "PROGRAMMLISTE"
+  std::string constant{};        // "PROGRAMMLISTE"
   CtrlKind kind = CtrlKind::CommandButton;
-  std::string label;           // "__OK": label "OK", the letter after "__" is the shortcut
+  std::string label{};           // "__OK": label "OK", the letter after "__" is the shortcut
   Rect rect;                   // the control's own box, in panel coordinates
   LabelPos labelPos = LabelPos::Top;
   ValueType valueType = ValueType::None;
@@ -64,49 +64,49 @@ struct CtrlDef {
   double maximum = 0.0;
   double increment = 1.0;
   int precision = 0;           // decimals shown by a numeric
-  std::string text;            // strings and text messages; off text of a toggle
-  std::string onText;          // on text of a toggle
-  std::vector<RingItem> items; // rings and picture rings
+  std::string text{};            // strings and text messages; off text of a toggle
+  std::string onText{};          // on text of a toggle
+  std::vector<RingItem> items{}; // rings and picture rings
   Image image = Image::None;
   double interval = 0.0;       // timers, seconds
   bool enabled = true;         // timers
   bool indicator = false;      // numerics, strings: shows what the program sets, the operator cannot edit it
-  std::string callback;        // name of the control's callback, "" = none
+  std::string callback{};        // name of the control's callback, "" = none
 };
 
 struct PanelDef {
   int id = 0;
-  std::string constant;        // "MAINPANEL"
-  std::string title;
+  std::string constant{};        // "MAINPANEL"
+  std::string title{};
   int height = 0;
   int width = 0;
-  std::string callback;        // panel callback name, "" = none
+  std::string callback{};        // panel callback name, "" = none
   int menuBar = 0;             // resource ID of its menu bar, 0 = none
-  std::vector<CtrlDef> controls;
+  std::vector<CtrlDef> controls{};
 };
 
 enum class MenuKind { Menu, Item, Separator, Submenu };
 
 struct MenuDef {
   int id = 0;
-  std::string constant;        // "DATEI", "DATEI_NEU"
+  std::string constant{};        // "DATEI", "DATEI_NEU"
   MenuKind kind = MenuKind::Item;
-  std::string label;
+  std::string label{};
   int parent = 0;              // ID of the menu or submenu it belongs to, 0 = the bar
-  std::string callback;        // menu callback name, "" = none
+  std::string callback{};        // menu callback name, "" = none
   bool checked = false;
 };
 
 struct MenuBarDef {
   int id = 0;
-  std::string constant;        // "MENUMAIN"
-  std::vector<MenuDef> entries;  // depth first, in the order shown
+  std::string constant{};        // "MENUMAIN"
+  std::vector<MenuDef> entries{};  // depth first, in the order shown
 };
 
 struct Definition {
-  std::string file;            // the name panel loads give, "VELT1SteuerungGui.uir"
-  std::vector<PanelDef> panels;
-  std::vector<MenuBarDef> menuBars;
+  std::string file{};            // the name panel loads give, "VELT1SteuerungGui.uir"
+  std::vector<PanelDef> panels{};
+  std::vector<MenuBarDef> menuBars{};
   int backColor = 0;           // panels' background, 0xRRGGBB
 };
 

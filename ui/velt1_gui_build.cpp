@@ -5,29 +5,9 @@
 
 namespace ui::gui {
 
-namespace {
-
-CtrlDef Base(int id, const std::string& constant, CtrlKind kind, Rect rect, LabelPos labelPos) {
-  CtrlDef c;
-  c.id = id;
-  c.constant = constant;
-  c.kind = kind;
-  c.rect = rect;
-  c.labelPos = labelPos;
-  return c;
-}
-
-}  // namespace
-
 PanelDef Panel(int id, const std::string& constant, const std::string& title, int height,
                int width) {
-  PanelDef p;
-  p.id = id;
-  p.constant = constant;
-  p.title = title;
-  p.height = height;
-  p.width = width;
-  return p;
+  return {.id = id, .constant = constant, .title = title, .height = height, .width = width};
 }
 
 PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
@@ -40,112 +20,85 @@ PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& t
 
 CtrlDef CommandButton(int id, const std::string& constant, const std::string& label, Rect rect,
                       const std::string& callback) {
-  CtrlDef c = Base(id, constant, CtrlKind::CommandButton, rect, LabelPos::None);
-  c.label = label;
-  c.callback = callback;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::CommandButton, .label = label,
+          .rect = rect, .labelPos = LabelPos::None, .callback = callback};
 }
 
 CtrlDef PictureButton(int id, const std::string& constant, Image image, Rect rect,
                       const std::string& callback) {
-  CtrlDef c = Base(id, constant, CtrlKind::PictureButton, rect, LabelPos::None);
-  c.image = image;
-  c.callback = callback;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::PictureButton, .rect = rect,
+          .labelPos = LabelPos::None, .image = image, .callback = callback};
 }
 
 CtrlDef ToggleButton(int id, const std::string& constant, const std::string& offText,
                      const std::string& onText, Rect rect, const std::string& callback) {
-  CtrlDef c = Base(id, constant, CtrlKind::ToggleButton, rect, LabelPos::None);
-  c.valueType = ValueType::Int;
-  c.maximum = 1;
-  c.text = offText;
-  c.onText = onText;
-  c.callback = callback;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::ToggleButton, .rect = rect,
+          .labelPos = LabelPos::None, .valueType = ValueType::Int, .maximum = 1, .text = offText,
+          .onText = onText, .callback = callback};
 }
 
 CtrlDef Led(int id, const std::string& constant, const std::string& label, Rect rect,
             int initial, LabelPos labelPos) {
-  CtrlDef c = Base(id, constant, CtrlKind::Led, rect, labelPos);
-  c.label = label;
-  c.valueType = ValueType::Int;
-  c.initial = initial;
-  c.maximum = 1;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::Led, .label = label, .rect = rect,
+          .labelPos = labelPos, .valueType = ValueType::Int, .initial = static_cast<double>(initial),
+          .maximum = 1};
 }
 
 CtrlDef Numeric(int id, const std::string& constant, const std::string& label, Rect rect,
                 LabelPos labelPos, ValueType type, double initial, double minimum,
                 double maximum, double increment, int precision, const std::string& callback) {
-  CtrlDef c = Base(id, constant, CtrlKind::Numeric, rect, labelPos);
-  c.label = label;
-  c.valueType = type;
-  c.initial = initial;
-  c.minimum = minimum;
-  c.maximum = maximum;
-  c.increment = increment;
-  c.precision = precision;
-  c.callback = callback;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::Numeric, .label = label,
+          .rect = rect, .labelPos = labelPos, .valueType = type, .initial = initial,
+          .minimum = minimum, .maximum = maximum, .increment = increment,
+          .precision = precision, .callback = callback};
 }
 
 CtrlDef StringCtrl(int id, const std::string& constant, const std::string& label, Rect rect,
                    LabelPos labelPos) {
-  CtrlDef c = Base(id, constant, CtrlKind::String, rect, labelPos);
-  c.label = label;
-  c.valueType = ValueType::Text;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::String, .label = label,
+          .rect = rect, .labelPos = labelPos, .valueType = ValueType::Text};
 }
 
 CtrlDef TextMessage(int id, const std::string& constant, const std::string& text, Rect rect) {
-  CtrlDef c = Base(id, constant, CtrlKind::TextMessage, rect, LabelPos::None);
-  c.valueType = ValueType::Text;
-  c.text = text;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::TextMessage, .rect = rect,
+          .labelPos = LabelPos::None, .valueType = ValueType::Text, .text = text};
 }
 
 CtrlDef Ring(int id, const std::string& constant, const std::string& label, Rect rect,
              LabelPos labelPos, ValueType type, std::vector<RingItem> items,
              const std::string& callback) {
-  CtrlDef c = Base(id, constant, CtrlKind::Ring, rect, labelPos);
-  c.label = label;
-  c.valueType = type;
-  c.items = std::move(items);
-  if (!c.items.empty()) c.initial = c.items.front().value;
-  c.callback = callback;
-  return c;
+  // A ring shows its first item until the program sets another.
+  const double initial = items.empty() ? 0.0 : items.front().value;
+  return {.id = id, .constant = constant, .kind = CtrlKind::Ring, .label = label, .rect = rect,
+          .labelPos = labelPos, .valueType = type, .initial = initial, .items = std::move(items),
+          .callback = callback};
 }
 
 CtrlDef ComPictureRing(int id, const std::string& constant, Rect rect) {
-  CtrlDef c = Base(id, constant, CtrlKind::PictureRing, rect, LabelPos::None);
-  c.valueType = ValueType::Int;
-  c.image = Image::ComState;
   // Images, no labels: the runtime draws each value's picture.
-  c.items.push_back({"", 0.0});
-  for (int port = 1; port <= 16; ++port) c.items.push_back({"", static_cast<double>(port)});
-  c.items.push_back({"", 99.0});
-  return c;
+  std::vector<RingItem> items{{"", 0.0}};
+  for (int port = 1; port <= 16; ++port) items.push_back({"", static_cast<double>(port)});
+  items.push_back({"", 99.0});
+  return {.id = id, .constant = constant, .kind = CtrlKind::PictureRing, .rect = rect,
+          .labelPos = LabelPos::None, .valueType = ValueType::Int, .items = std::move(items),
+          .image = Image::ComState};
 }
 
 CtrlDef Picture(int id, const std::string& constant, Image image, Rect rect) {
-  CtrlDef c = Base(id, constant, CtrlKind::Picture, rect, LabelPos::None);
-  c.image = image;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::Picture, .rect = rect,
+          .labelPos = LabelPos::None, .image = image};
 }
 
 CtrlDef Decoration(int id, const std::string& constant, Rect rect) {
-  return Base(id, constant, CtrlKind::Decoration, rect, LabelPos::None);
+  return {.id = id, .constant = constant, .kind = CtrlKind::Decoration, .rect = rect,
+          .labelPos = LabelPos::None};
 }
 
 CtrlDef Timer(int id, const std::string& constant, const std::string& label, Rect rect,
               double interval, bool enabled, const std::string& callback) {
-  CtrlDef c = Base(id, constant, CtrlKind::Timer, rect, LabelPos::None);
-  c.label = label;
-  c.interval = interval;
-  c.enabled = enabled;
-  c.callback = callback;
-  return c;
+  return {.id = id, .constant = constant, .kind = CtrlKind::Timer, .label = label, .rect = rect,
+          .labelPos = LabelPos::None, .interval = interval, .enabled = enabled,
+          .callback = callback};
 }
 
 CtrlDef FehlerLed(int id, const std::string& constant) {

@@ -5,18 +5,33 @@
 
 #include <string>
 
+#include "device/qorvelt1.h"
+#include "device/statuswort.h"
 #include "ui/velt1_gui.h"
 #include "ui/velt1_gui_build.h"
 
 namespace ui::gui {
 
+namespace {
+
+// A status LED with the name of its bit; "on" in the definition, cleared
+// when the panel is loaded.
+CtrlDef StatusLed(int id, const std::string& constant, Rect rect) {
+  std::string name;
+  for (const Statusbit& bit : STATUSBITS)
+    if (bit.led == id) name = bit.name;
+  return Led(id, constant, name, rect, 1);
+}
+
+}  // namespace
+
 PanelDef ComPanel() {
   PanelDef p = TopLevelPanel(COMPANEL, "COMPANEL", "COM-Einstellungen", MENUCOM);
 
   std::vector<RingItem> addresses;
-  for (char c = '1'; c <= '9'; ++c)
-    addresses.push_back({std::string(1, c), static_cast<double>(c)});
-  addresses.push_back({"alle", static_cast<double>('&')});
+  for (const char* c = QORVELT1_SITZUNGSADRESSEN; *c != '\0'; ++c)
+    addresses.push_back(
+        {*c == QORVELT1_SAMMELADRESSE ? "alle" : std::string(1, *c), static_cast<double>(*c)});
 
   p.controls = {
       Ring(COMPANEL_ADRESSE, "ADRESSE", "Adresse", {48, 256, 96, 24}, LabelPos::Top,
@@ -47,14 +62,13 @@ PanelDef ComPanel() {
 
 PanelDef StatusPanel() {
   PanelDef p = TopLevelPanel(STATUSPNL, "STATUSPNL", "Status", MENUSTATUS);
-  // The status LEDs stand in the order of their bits; "on" in the
-  // definition, cleared when the panel is loaded.
+  // The status LEDs stand in the order of their bits.
   p.controls = {
       TextMessage(STATUSPNL_TEXT_GERAETSTATUS, "TEXT_GERAETSTATUS", "Gerät Status",
                   {24, 32, 300, 20}),
-      Led(STATUSPNL_STATUSLED1, "STATUSLED1", "Messung aktiv", {64, 40, 16, 16}, 1),
-      Led(STATUSPNL_STATUSLED9, "STATUSLED9", "Speicherfehler", {124, 40, 16, 16}, 1),
-      Led(STATUSPNL_STATUSLED10, "STATUSLED10", "Prüfspannungsfehler", {154, 40, 16, 16}, 1),
+      StatusLed(STATUSPNL_STATUSLED1, "STATUSLED1", {64, 40, 16, 16}),
+      StatusLed(STATUSPNL_STATUSLED9, "STATUSLED9", {124, 40, 16, 16}),
+      StatusLed(STATUSPNL_STATUSLED10, "STATUSLED10", {154, 40, 16, 16}),
       ToggleButton(STATUSPNL_DAXSTATUSABFRAGE, "DAXSTATUSABFRAGE", "Statusabfrage einschalten",
                    "Statusabfrage ausschalten", {200, 32, 240, 28}, "Callback_Status_Buttons"),
       CommandButton(STATUSPNL_ZURUECK, "ZURUECK", "Zurück zum Hauptfenster", kBackButton,
@@ -64,7 +78,7 @@ PanelDef StatusPanel() {
       FehlerString(STATUSPNL_FEHLERSTRING, "FEHLERSTRING"),
       FehlerNummer(STATUSPNL_FEHLERNUMMER, "FEHLERNUMMER"),
       Led(STATUSPNL_COMAKTIVLED, "COMAKTIVLED", "Com", kStripComLed),
-      Led(STATUSPNL_STATUSLED2, "STATUSLED2", "Remotebetrieb", {94, 40, 16, 16}, 1),
+      StatusLed(STATUSPNL_STATUSLED2, "STATUSLED2", {94, 40, 16, 16}),
       Timer(STATUSPNL_STATUSTIMER, "STATUSTIMER", "Statustimer", {200, 704, 24, 24}, 1.0, false,
             "Callback_Statustimer"),
   };

@@ -2,6 +2,10 @@
 // control frame on the left; the thirteen parameters in one labelled column
 // on the right; COM state and error display in the bottom strip.
 
+#include <iterator>
+#include <optional>
+
+#include "device/programm.h"
 #include "ui/velt1_gui.h"
 #include "ui/velt1_gui_build.h"
 
@@ -12,13 +16,21 @@ namespace {
 constexpr const char* kAenderung = "Callback_AllgemeineAenderung";
 constexpr const char* kButtons = "Callback_Main_Buttons";
 
-// One row of the parameter column: the box on the right, its label left of it.
-Rect ParameterRow(int row) { return Rect{92 + row * 26, 600, 120, 24}; }
+// One row of the parameter column, in the order of the record's value fields:
+// the box on the right, its label left of it.
+Rect ParameterRow(const ProgrammWert& wert) {
+  const auto row = static_cast<int>(&wert - std::begin(PROGRAMM_WERTE));
+  return Rect{92 + row * 26, 600, 120, 24};
+}
 
-CtrlDef Parameter(int id, const char* constant, const char* label, int row, double initial,
-                  double minimum, double maximum, int precision) {
-  return Numeric(id, constant, label, ParameterRow(row), LabelPos::Left, ValueType::Double,
-                 initial, minimum, maximum, 1, precision, kAenderung);
+// A value field's box with the field's range and decimals; it starts at a new
+// entry's value unless `start` says otherwise.
+CtrlDef Parameter(int id, const char* constant, const char* label,
+                  std::optional<double> start = std::nullopt) {
+  const ProgrammWert& wert = *ProgrammWert_ZumControl(id);
+  return Numeric(id, constant, label, ParameterRow(wert), LabelPos::Left, ValueType::Double,
+                 start.value_or(wert.vorgabe), wert.panel.unten, wert.panel.oben, 1,
+                 wert.nachkommastellen, kAenderung);
 }
 
 }  // namespace
@@ -43,33 +55,31 @@ PanelDef MainPanel() {
                     {296, 160, 120, 28}, kButtons),
       CommandButton(MAINPANEL_START, "START", "Start", {380, 32, 120, 28}, kButtons),
       CommandButton(MAINPANEL_STOPP, "STOPP", "Stopp", {380, 160, 120, 28}, kButtons),
+      // The ring's values are the field's range, 1 to 3.
       Ring(MAINPANEL_PAR_PRUEFSPANNUNGSQUE, "PAR_PRUEFSPANNUNGSQUE", "Prüfspannungsquelle",
-           ParameterRow(0), LabelPos::Left, ValueType::Double,
-           {{"2..33V", 1.0}, {"8V", 2.0}, {"15V", 3.0}}, kAenderung),
-      Parameter(MAINPANEL_PAR_PRUEFSPANNUNG, "PAR_PRUEFSPANNUNG", "Prüfspannung 2..33V [V]", 1,
-                5.0, 2, 33, 1),
-      Parameter(MAINPANEL_PAR_ANZAHLZAEHNE, "PAR_ANZAHLZAEHNE", "Anzahl Zähne", 2, 60, 1, 125,
-                0),
-      Parameter(MAINPANEL_PAR_SENSORKANAELE, "PAR_SENSORKANAELE", "Anzahl Sensorkanäle", 3, 2,
-                1, 2, 0),
-      Parameter(MAINPANEL_PAR_TOLERANZHIGH, "PAR_TOLERANZHIGH", "Toleranz High [V]", 4, 1.0, 0,
-                33, 1),
-      Parameter(MAINPANEL_PAR_TOLERANZLOW, "PAR_TOLERANZLOW", "Toleranz Low [V]", 5, 1.0, 0, 33,
-                1),
-      Parameter(MAINPANEL_PAR_TOLERANZPHASE, "PAR_TOLERANZPHASE", "Toleranz Phase [°]", 6, 10,
-                0, 180, 0),
+           ParameterRow(*ProgrammWert_ZumControl(MAINPANEL_PAR_PRUEFSPANNUNGSQUE)),
+           LabelPos::Left, ValueType::Double, {{"2..33V", 1.0}, {"8V", 2.0}, {"15V", 3.0}},
+           kAenderung),
+      // The voltage shows 5.0 until the first entry is shown, though a new
+      // entry holds 2 V: the definition has always had it so.
+      Parameter(MAINPANEL_PAR_PRUEFSPANNUNG, "PAR_PRUEFSPANNUNG", "Prüfspannung 2..33V [V]", 5.0),
+      Parameter(MAINPANEL_PAR_ANZAHLZAEHNE, "PAR_ANZAHLZAEHNE", "Anzahl Zähne"),
+      Parameter(MAINPANEL_PAR_SENSORKANAELE, "PAR_SENSORKANAELE", "Anzahl Sensorkanäle"),
+      Parameter(MAINPANEL_PAR_TOLERANZHIGH, "PAR_TOLERANZHIGH", "Toleranz High [V]"),
+      Parameter(MAINPANEL_PAR_TOLERANZLOW, "PAR_TOLERANZLOW", "Toleranz Low [V]"),
+      Parameter(MAINPANEL_PAR_TOLERANZPHASE, "PAR_TOLERANZPHASE", "Toleranz Phase [°]"),
       Parameter(MAINPANEL_PAR_SCHWELLWERTSTEIG, "PAR_SCHWELLWERTSTEIG",
-                "Schwellwert steig. Flanke [%]", 7, 50, 1, 99, 0),
+                "Schwellwert steig. Flanke [%]"),
       Parameter(MAINPANEL_PAR_SCHWELLWERTFALL, "PAR_SCHWELLWERTFALL",
-                "Schwellwert fall. Flanke [%]", 8, 50, 1, 99, 0),
+                "Schwellwert fall. Flanke [%]"),
       Parameter(MAINPANEL_PAR_TOTZEITVORSTEIG, "PAR_TOTZEITVORSTEIG",
-                "Totzeit vor steig. Flanke [us]", 9, 1, 1, 999, 0),
+                "Totzeit vor steig. Flanke [us]"),
       Parameter(MAINPANEL_PAR_TOTZEITNACHSTEIG, "PAR_TOTZEITNACHSTEIG",
-                "Totzeit nach steig. Flanke [us]", 10, 20, 20, 999, 0),
+                "Totzeit nach steig. Flanke [us]"),
       Parameter(MAINPANEL_PAR_TOTZEITVORFALL, "PAR_TOTZEITVORFALL",
-                "Totzeit vor fall. Flanke [us]", 11, 1, 1, 999, 0),
+                "Totzeit vor fall. Flanke [us]"),
       Parameter(MAINPANEL_PAR_TOTZEITNACHFALL, "PAR_TOTZEITNACHFALL",
-                "Totzeit nach fall. Flanke [us]", 12, 20, 20, 999, 0),
+                "Totzeit nach fall. Flanke [us]"),
       ComPictureRing(MAINPANEL_COMPICTURERING, "COMPICTURERING", kStripPicture),
       Led(MAINPANEL_COMAKTIVLED, "COMAKTIVLED", "Com", kStripComLed),
       FehlerLed(MAINPANEL_FEHLERLED, "FEHLERLED"),

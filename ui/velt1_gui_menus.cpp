@@ -11,40 +11,26 @@ namespace {
 
 MenuDef Entry(int id, const char* constant, MenuKind kind, const char* label, int parent,
               const char* callback = "", bool checked = false) {
-  MenuDef m;
-  m.id = id;
-  m.constant = constant;
-  m.kind = kind;
-  m.label = label;
-  m.parent = parent;
-  m.callback = callback;
-  m.checked = checked;
-  return m;
+  return {id, constant, kind, label, parent, callback, checked};
 }
 
 constexpr const char* kBeenden = "Menu_Datei_Beenden";
 
 // "Datei" with "Beenden", and "Fenster": the bars of the COM and status panels.
 MenuBarDef SmallBar(int id, const char* constant) {
-  MenuBarDef bar;
-  bar.id = id;
-  bar.constant = constant;
-  bar.entries = {
-      Entry(2, "DATEI", MenuKind::Menu, "Datei", 0),
-      Entry(3, "DATEI_BEENDEN", MenuKind::Item, "Beenden", 2, kBeenden),
-      Entry(4, "FENSTER", MenuKind::Menu, "Fenster", 0),
-  };
-  return bar;
+  return {id, constant,
+          {
+              Entry(2, "DATEI", MenuKind::Menu, "Datei", 0),
+              Entry(3, "DATEI_BEENDEN", MenuKind::Item, "Beenden", 2, kBeenden),
+              Entry(4, "FENSTER", MenuKind::Menu, "Fenster", 0),
+          }};
 }
 
 MenuBarDef MainBar() {
   constexpr const char* kDatei = "Menu_Main_Datei";
   constexpr const char* kProgramm = "Menu_Main_Programm";
   constexpr const char* kSprache = "Menu_Main_Sprache";
-  MenuBarDef bar;
-  bar.id = MENUMAIN;
-  bar.constant = "MENUMAIN";
-  bar.entries = {
+  return {MENUMAIN, "MENUMAIN", {
       Entry(MENUMAIN_DATEI, "DATEI", MenuKind::Menu, "Datei", 0),
       Entry(MENUMAIN_DATEI_NEU, "DATEI_NEU", MenuKind::Item, "Neu", MENUMAIN_DATEI, kDatei),
       Entry(MENUMAIN_DATEI_LADEN, "DATEI_LADEN", MenuKind::Item, "Laden...", MENUMAIN_DATEI,
@@ -78,8 +64,7 @@ MenuBarDef MainBar() {
       Entry(MENUMAIN_HILFE, "HILFE", MenuKind::Menu, "Hilfe", 0),
       Entry(MENUMAIN_HILFE_INFO, "HILFE_INFO", MenuKind::Item, "Info", MENUMAIN_HILFE,
             "Menu_Main_Info"),
-  };
-  return bar;
+  }};
 }
 
 }  // namespace

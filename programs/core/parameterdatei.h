@@ -11,10 +11,12 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <span>
 
 #include "programs/core/programmtabelle.h"
+#include "support/save_file.h"
 
 constexpr std::size_t PARAMETERDATEI_GROESSE = 2352;
 constexpr int PARAMETERDATEI_VERSION = 2;
@@ -55,3 +57,9 @@ int Parameterdatei_Speichern(const std::filesystem::path& pfad, ProgrammTabelleL
 
 // Reads and checks the file; the table changes only when it returns 0.
 int Parameterdatei_Laden(const std::filesystem::path& pfad, ProgrammTabelle tabelle);
+
+// What velt1ctl's JSON shares with the parameter file: opening for reading
+// with the loader's codes (-308403 no file, -308404 no regular file or it
+// does not open), and the codes of the save routine's outcome.
+int Parameterdatei_Oeffnen(const std::filesystem::path& pfad, std::FILE*& datei);
+int Parameterdatei_Speichercode(file_replace::SaveResult ergebnis);

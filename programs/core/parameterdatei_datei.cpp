@@ -15,34 +15,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ParameterdateiVorErsetzenHook vorErsetzenHook = nullptr;
+ParameterdateiVorErsetzenHook gVorErsetzenHook = nullptr;
 
 }  // namespace
 
-void Parameterdatei_SetVorErsetzenHook(ParameterdateiVorErsetzenHook hook) { vorErsetzenHook = hook; }
+void Parameterdatei_SetVorErsetzenHook(ParameterdateiVorErsetzenHook hook) { gVorErsetzenHook = hook; }
 
 int Parameterdatei_Speichern(const fs::path& pfad, ProgrammTabelleLesen tabelle) {
   const ParameterdateiBild bild = Parameterdatei_Bauen(tabelle);
-  switch (file_replace::SaveFile(pfad, bild.data(), bild.size(), "vlt$$", vorErsetzenHook)) {
-    case file_replace::SaveResult::Saved:
-      return 0;
-    case file_replace::SaveResult::WriteFailed:
-      return PARAMETERDATEI_SCHREIBFEHLER;
-    default:
-      return PARAMETERDATEI_NICHT_ERSTELLBAR;
-  }
+  return Parameterdatei_Speichercode(
+      file_replace::SaveFile(pfad, bild.data(), bild.size(), "vlt$$", gVorErsetzenHook));
 }
 
-int Parameterdatei_Laden(const fs::path& pfad, ProgrammTabelle tabelle) {
+int Parameterdatei_Speichercode(file_replace::SaveResult ergebnis) {
+  if (ergebnis == file_replace::SaveResult::Saved) return 0;
+  return ergebnis == file_replace::SaveResult::WriteFailed ? PARAMETERDATEI_SCHREIBFEHLER
+                                                           : PARAMETERDATEI_NICHT_ERSTELLBAR;
+}
+
+int Parameterdatei_Oeffnen(const fs::path& pfad, std::FILE*& datei) {
   std::error_code fehler;
   const fs::file_status status = fs::status(pfad, fehler);
   if (status.type() == fs::file_type::not_found) return PARAMETERDATEI_FEHLT;
   // A directory opens for reading on some systems, and a pipe or device would
   // block or never end: only a regular file is read.
   if (status.type() != fs::file_type::regular) return PARAMETERDATEI_NICHT_LESBAR;
+  datei = file_replace::OpenFile(pfad, "rb");
+  return datei != nullptr ? 0 : PARAMETERDATEI_NICHT_LESBAR;
+}
 
-  std::FILE* datei = file_replace::OpenFile(pfad, "rb");
-  if (datei == nullptr) return PARAMETERDATEI_NICHT_LESBAR;
+int Parameterdatei_Laden(const fs::path& pfad, ProgrammTabelle tabelle) {
+  std::FILE* datei = nullptr;
+  if (const int code = Parameterdatei_Oeffnen(pfad, datei); code != 0) return code;
   ParameterdateiBild bild{};
   // One read of the longest useful length: what lies beyond is ignored, and
   // the checks tell a short header from a short file by the count.

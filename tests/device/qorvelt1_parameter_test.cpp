@@ -69,7 +69,8 @@ TEST(Qorvelt1ParameterSchreiben, NameNeverBecomesASecondCommand) {
       {"a\r#1DF1", "#1N1Wa #1DF1\r"},
       {"a\n\t\x7f\x1b" "b", "#1N1Wa    b\r"},
       {"M\xe4" "rz", "#1N1WM rz\r"},          // Latin-1 umlaut
-      {"M\xc3\xa4" "rz", "#1N1WM  rz\r"},    // UTF-8 umlaut, two bytes
+      {"M\xc3\xa4" "rz", "#1N1WM rz\r"},     // UTF-8 umlaut: one character, one space
+      {"\xe2\x82\xac" "5\x80", "#1N1W 5 \r"},  // three UTF-8 bytes; a stray continuation byte
       {" ~", "#1N1W ~\r"},
   };
   for (const auto& c : cases) {

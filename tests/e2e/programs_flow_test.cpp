@@ -30,7 +30,7 @@
 #include "programs/core/parameterdatei_hook.h"
 #include "programs/core/geraetedienste.h"
 #include "programs/core/programmtransfer.h"
-#include "programs/programmverwaltung.h"
+#include "programs/core/programmverwaltung.h"
 #include "tests/kit/panels_fixture.h"
 #include "tests/kit/records.h"
 #include "sim/velt1_model.h"

@@ -54,7 +54,7 @@ bool ComLink::create(int com, const std::string& target, std::string& error) {
   }
   std::error_code ec;
   fs::create_directories(folder, ec);
-  const fs::path path = folder / ("COM" + std::to_string(com));
+  const fs::path path = folder / rs232::PortName(com);
   if (fs::is_symlink(fs::symlink_status(path, ec))) {
     // A link to a device that is gone, or to the pseudo-terminal we hold
     // ourselves (the kernel hands out the lowest free number again), was

@@ -9,6 +9,7 @@
 #include "ctl_dateien.h"
 #include "ctl_portbefehle.h"
 #include "ctl_satzbefehle.h"
+#include "device/qorvelt1.h"
 #include "number_list.h"
 
 namespace {
@@ -50,10 +51,9 @@ bool ParseHexBytes(const std::string& text, std::vector<unsigned char>& bytes) {
   return true;
 }
 
+// The driver's addresses of the writing commands; a reading command refuses '&' itself.
 bool IsBusAddress(const std::string& text) {
-  if (text.size() != 1) return false;
-  const char c = text[0];
-  return (c >= '1' && c <= '9') || (c >= 'a' && c <= 'f') || c == '&';
+  return text.size() == 1 && QORVELT1_SchreibadresseGueltig(text[0]);
 }
 
 const char kKeywords[] =

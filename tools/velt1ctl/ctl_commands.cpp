@@ -2,28 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "device/port_map.h"
 #include "device/qorvelt1.h"
+#include "device/statuswort.h"
 #include "support/qor_error.h"
 
 namespace {
 
 constexpr int kMaxWriteBlock = 64;  // bytes per memory write frame
 constexpr int kMessageNoAnswer = -403;
-
-struct StatusBit {
-  int mask;
-  const char* name;
-};
-constexpr StatusBit kStatusBits[] = {
-    {0x0001, "Messung aktiv"},
-    {0x0002, "Remotebetrieb"},
-    {0x0100, "Speicherfehler"},
-    {0x0200, "Prüfspannungsfehler"},
-};
 
 void HexDump(int start, const std::vector<unsigned char>& data) {
   for (std::size_t line = 0; line < data.size(); line += 16) {
@@ -45,7 +33,7 @@ void HexDump(int start, const std::vector<unsigned char>& data) {
 
 int CtlPorts() {
   for (const auto& value : rs232::SerialCommValues()) {
-    const int number = std::atoi(value.data.c_str() + (value.data.rfind("COM", 0) == 0 ? 3 : 0));
+    const int number = rs232::PortOfName(value.data, rs232::PortNameRule::ListValueStart).value_or(0);
     std::string path = number > 0 ? rs232::NetworkAddressForPort(number) : "";
     if (path.empty() && number > 0) path = rs232::DevicePathForPort(number);
     std::printf("%s%s%s\n", value.data.c_str(), path.empty() ? "" : "  ", path.c_str());
@@ -58,8 +46,7 @@ int CtlScan(const CtlContext& context, char first, char last) {
     char id[32] = {};
     const int code = QORVELT1_IDLesen(context.port, address, id);
     if (code == 0) {
-      const bool velt1 = std::strncmp(id, "QOR-VELT1-", 10) == 0;
-      std::printf("%c: %s (%s)\n", address, id, velt1 ? "VELT-1" : "kein VELT-1");
+      std::printf("%c: %s (%s)\n", address, id, QORVELT1_IstVelt1(id) ? "VELT-1" : "kein VELT-1");
     } else if (code / 1000 == kMessageNoAnswer) {
       std::printf("%c: nichts gefunden\n", address);
     } else {
@@ -94,8 +81,8 @@ int CtlGet(const CtlContext& context, const std::string& keyword) {
   if (code != 0) return code;
   if (keyword == "status") {
     std::printf("0x%04X\n", static_cast<unsigned>(status));
-    for (const auto& bit : kStatusBits) {
-      std::printf("%s: %s\n", bit.name, (status & bit.mask) ? "ein" : "aus");
+    for (const Statusbit& bit : STATUSBITS) {
+      std::printf("%s: %s\n", bit.name, (status & bit.maske) ? "ein" : "aus");
     }
   } else if (keyword == "programmname") {
     std::printf("%s\n", name);

@@ -5,11 +5,10 @@
 #include <cstdio>
 #include <string>
 #include <vector>
-#include <system_error>
 
 #include "ctl_json.h"
 #include "programs/core/parameterdatei.h"
-#include "support/file_replace.h"
+#include "support/qor_error.h"
 #include "support/save_file.h"
 
 namespace {
@@ -20,16 +19,12 @@ constexpr std::uintmax_t kJsonMax = 1 << 20;  // a program set is some 10 kB
 
 int Melden(const fs::path& pfad, const std::string& fehler) {
   std::fprintf(stderr, "velt1ctl: %s: %s\n", pfad.string().c_str(), fehler.c_str());
-  return CTL_SCHON_GEMELDET;
+  return QOR_FEHLER_STILL;
 }
 
 int JsonLesen(const fs::path& pfad, std::string& text) {
-  std::error_code fehler;
-  const fs::file_status status = fs::status(pfad, fehler);
-  if (status.type() == fs::file_type::not_found) return PARAMETERDATEI_FEHLT;
-  if (status.type() != fs::file_type::regular) return PARAMETERDATEI_NICHT_LESBAR;
-  std::FILE* datei = file_replace::OpenFile(pfad, "rb");
-  if (datei == nullptr) return PARAMETERDATEI_NICHT_LESBAR;
+  std::FILE* datei = nullptr;
+  if (const int code = Parameterdatei_Oeffnen(pfad, datei); code != 0) return code;
   char puffer[4096];
   std::size_t gelesen = 0;
   while ((gelesen = std::fread(puffer, 1, sizeof puffer, datei)) > 0 && text.size() <= kJsonMax) {
@@ -45,10 +40,7 @@ int JsonLesen(const fs::path& pfad, std::string& text) {
 // Through the save routine of the parameter file, with its codes: a link
 // leads to the file it names, a file the user may not write is refused.
 int JsonSchreiben(const fs::path& pfad, const std::string& text) {
-  using file_replace::SaveResult;
-  const SaveResult ergebnis = file_replace::SaveFile(pfad, text.data(), text.size(), "velt1ctl$$");
-  if (ergebnis == SaveResult::Saved) return 0;
-  return ergebnis == SaveResult::WriteFailed ? PARAMETERDATEI_SCHREIBFEHLER : PARAMETERDATEI_NICHT_ERSTELLBAR;
+  return Parameterdatei_Speichercode(file_replace::SaveFile(pfad, text.data(), text.size(), "velt1ctl$$"));
 }
 
 }  // namespace

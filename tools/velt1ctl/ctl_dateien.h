@@ -4,14 +4,11 @@
 // replaced atomically; a failed load leaves the set untouched.
 //
 // The result is 0, a parameter file code (its message says what failed), or
-// CTL_SCHON_GEMELDET after a message of its own on standard error.
+// QOR_FEHLER_STILL after a message of its own on standard error.
 
 #include <filesystem>
 
 #include "ctl_programmsatz.h"
-
-// A silent code: the message has been printed already.
-constexpr int CTL_SCHON_GEMELDET = -6000;
 
 enum class SatzFormat { Vlt, Json, Unbekannt };
 SatzFormat FormatFuer(const std::filesystem::path& pfad);

@@ -27,7 +27,7 @@ int PrivatePort::create(const std::string& devicePath, std::string& error) {
     ::setenv("VELT1_PORTS", folder_.c_str(), 1);
   }
   const int port = ++ports_;
-  fs::create_symlink(device, fs::path(folder_) / ("COM" + std::to_string(port)), ec);
+  fs::create_symlink(device, fs::path(folder_) / rs232::PortName(port), ec);
   if (ec) {
     error = devicePath + ": " + ec.message();
     return 0;

@@ -47,7 +47,7 @@ std::vector<std::string> UnterschiedeAlsText(const std::vector<SatzUnterschied>&
   std::vector<std::string> zeilen;
   for (const SatzUnterschied& u : unterschiede) {
     std::string zeile =
-        "Eintrag " + EintragName(u.eintrag) + " " + u.feld + ": " + AlsText(u.a) + " ≠ " + AlsText(u.b);
+        "Eintrag " + Prog_EintragName(u.eintrag) + " " + u.feld + ": " + AlsText(u.a) + " ≠ " + AlsText(u.b);
     if (!u.panelText.empty()) zeile += " (die Hauptmaske zeigt beide als " + u.panelText + ")";
     zeilen.push_back(std::move(zeile));
   }
@@ -59,7 +59,7 @@ std::vector<std::string> UnterschiedeAlsText(const std::vector<SatzUnterschied>&
 nlohmann::ordered_json UnterschiedeAlsJson(const std::vector<SatzUnterschied>& unterschiede) {
   nlohmann::ordered_json liste = nlohmann::ordered_json::array();
   for (const SatzUnterschied& u : unterschiede) {
-    nlohmann::ordered_json eintrag = {{"eintrag", EintragName(u.eintrag)}, {"feld", u.feld}, {"a", u.a}, {"b", u.b}};
+    nlohmann::ordered_json eintrag = {{"eintrag", Prog_EintragName(u.eintrag)}, {"feld", u.feld}, {"a", u.a}, {"b", u.b}};
     if (!u.a.is_string()) eintrag["hauptmaske_gleich"] = !u.panelText.empty();
     liste.push_back(std::move(eintrag));
   }

@@ -19,7 +19,7 @@ TransferMelden CtlFortschritt::melden(std::size_t index) {
     if (ziele_.size() == 1) {
       std::lock_guard<std::mutex> lock(mutex_);
       breite_ = 1;
-      std::fprintf(stderr, "\rEintrag %-2s (%d von %d)", EintragName(f.eintrag).c_str(), f.schritt, f.anzahl);
+      std::fprintf(stderr, "\rEintrag %-2s (%d von %d)", Prog_EintragName(f.eintrag).c_str(), f.schritt, f.anzahl);
       std::fflush(stderr);
       return;
     }

@@ -3,15 +3,14 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "programs/core/parameterdatei.h"
+
 namespace {
 
 using Json = nlohmann::ordered_json;  // fields in record order, as the file has them
 
-constexpr int kVersion = 2;
-constexpr const char* kTyp = "QORVELT1Steuerung";
-
 std::string Ort(int eintrag, const std::string& keyword = "") {
-  return "Eintrag " + EintragName(eintrag) + (keyword.empty() ? "" : ", " + keyword);
+  return "Eintrag " + Prog_EintragName(eintrag) + (keyword.empty() ? "" : ", " + keyword);
 }
 
 // One entry into `programm`; "" or what is wrong.
@@ -27,7 +26,7 @@ std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm,
   };
   const Json* name = feld("eintrag");
   if (name == nullptr) return Ort(eintrag) + ": eintrag fehlt";
-  if (*name != EintragName(eintrag)) return Ort(eintrag) + ": eintrag muss \"" + EintragName(eintrag) + "\" sein";
+  if (*name != Prog_EintragName(eintrag)) return Ort(eintrag) + ": eintrag muss \"" + Prog_EintragName(eintrag) + "\" sein";
   const Json* text = feld("programmname");
   if (text == nullptr || !text->is_string()) return Ort(eintrag, "programmname") + ": Text fehlt";
   if (auto fehler = Programmname_AusText(text->get<std::string>(), programm)) {
@@ -63,7 +62,7 @@ bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::strin
   Json programme = Json::array();
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
     const Programm& programm = satz[static_cast<std::size_t>(i)];
-    Json eintrag = {{"eintrag", EintragName(i)}, {"programmname", Programmname_AlsText(programm)}};
+    Json eintrag = {{"eintrag", Prog_EintragName(i)}, {"programmname", Programmname_AlsText(programm)}};
     for (const ProgrammWert& wert : PROGRAMM_WERTE) {
       if (!std::isfinite(programm.*wert.feld)) {
         fehler = Ort(i, wert.keyword) + ": kein endlicher Wert";
@@ -73,7 +72,9 @@ bool ProgrammsatzAlsJson(const Programmsatz& satz, std::string& json, std::strin
     }
     programme.push_back(std::move(eintrag));
   }
-  const Json dokument = {{"typ", kTyp}, {"version", kVersion}, {"programme", std::move(programme)}};
+  const Json dokument = {{"typ", PARAMETERDATEI_TYP},
+                         {"version", PARAMETERDATEI_VERSION},
+                         {"programme", std::move(programme)}};
   json = dokument.dump(2) + "\n";
   return true;
 }
@@ -87,12 +88,12 @@ bool ProgrammsatzAusJson(const std::string& json, Programmsatz& satz, std::strin
     fehler = std::string("kein gültiges JSON: ") + e.what();
     return false;
   }
-  if (!dokument.is_object() || dokument.value("typ", Json()) != kTyp) {
-    fehler = std::string("typ \"") + kTyp + "\" fehlt";
+  if (!dokument.is_object() || dokument.value("typ", Json()) != PARAMETERDATEI_TYP) {
+    fehler = std::string("typ \"") + PARAMETERDATEI_TYP + "\" fehlt";
     return false;
   }
-  if (dokument.value("version", Json()) != kVersion) {
-    fehler = "version " + std::to_string(kVersion) + " fehlt";
+  if (dokument.value("version", Json()) != PARAMETERDATEI_VERSION) {
+    fehler = "version " + std::to_string(PARAMETERDATEI_VERSION) + " fehlt";
     return false;
   }
   const Json programme = dokument.value("programme", Json());

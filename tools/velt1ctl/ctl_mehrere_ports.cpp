@@ -7,21 +7,18 @@
 
 #include "ctl_fortschritt.h"
 #include "device/open_failure.h"
+#include "device/port_map.h"
 #include "device/qorvelt1.h"
 #include "support/qor_error.h"
 
 namespace {
 
-constexpr int kBaud = 9600;
-constexpr double kTimeoutSeconds = 1.5;
 constexpr int kExitFailure = 1;
 
 struct Lauf {
   CtlPortErgebnis ergebnis;
   std::string fehler;  // the message, made in the port's own thread: its cause is kept there
 };
-
-bool Still(int code) { return code > -7000 && code <= -6000; }
 
 Lauf AufPort(const CtlPortZiel& ziel, char adresse, const CtlPortAuftrag& auftrag, const TransferMelden& melden) {
   Lauf lauf;
@@ -32,7 +29,7 @@ Lauf AufPort(const CtlPortZiel& ziel, char adresse, const CtlPortAuftrag& auftra
   } else {
     lauf.ergebnis.code = code;
   }
-  if (lauf.ergebnis.code != 0 && !Still(lauf.ergebnis.code)) lauf.fehler = CtlErrorText(lauf.ergebnis.code);
+  if (lauf.ergebnis.code != 0 && !QOR_FehlerStill(lauf.ergebnis.code)) lauf.fehler = CtlErrorText(lauf.ergebnis.code);
   return lauf;
 }
 
@@ -112,17 +109,17 @@ int Melden(const std::vector<CtlPortZiel>& ziele, const std::vector<Lauf>& laeuf
 
 }  // namespace
 
-std::string CtlPortZiel::name() const { return geraet.empty() ? "COM " + std::to_string(port) : geraet; }
+std::string CtlPortZiel::name() const { return geraet.empty() ? rs232::PortLabel(port) : geraet; }
 
 std::string CtlPortZiel::kurzname() const {
   return geraet.empty() ? std::to_string(port) : std::filesystem::path(geraet).filename().string();
 }
 
 int CtlPortOeffnen(int port) {
-  int code = QORVELT1_Open(port, kBaud);
+  int code = QORVELT1_Open(port, QORVELT1_BAUD);
   // The message says why the port did not open, and which device it is.
   if (code != 0) QOR_Fehleruserstring(rs232::OpenFailureText(port).c_str());
-  if (code == 0) code = QORVELT1_Timeout(port, kTimeoutSeconds);
+  if (code == 0) code = QORVELT1_Timeout(port, QORVELT1_ZEITLIMIT_SEKUNDEN);
   return code;
 }
 

@@ -10,6 +10,7 @@
 #include "ctl_json.h"
 #include "device/velt1com.h"
 #include "programs/core/geraetedienste.h"
+#include "support/qor_error.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void TabelleDrucken(const Programmsatz& satz) {
   for (const ProgrammWert& wert : PROGRAMM_WERTE) zeilen[0].push_back(wert.keyword);
   for (int i = 0; i < PROGRAMM_ANZAHL; ++i) {
     const Programm& programm = satz[static_cast<std::size_t>(i)];
-    std::vector<std::string> zeile = {EintragName(i), Programmname_AlsText(programm)};
+    std::vector<std::string> zeile = {Prog_EintragName(i), Programmname_AlsText(programm)};
     for (const ProgrammWert& wert : PROGRAMM_WERTE) zeile.push_back(Zahl(programm.*wert.feld));
     zeilen.push_back(std::move(zeile));
   }
@@ -105,7 +106,7 @@ int CtlShow(const std::string& file, bool json) {
   std::string fehler;
   if (!ProgrammsatzAlsJson(satz, text, fehler)) {
     std::fprintf(stderr, "velt1ctl: %s: %s\n", file.c_str(), fehler.c_str());
-    return CTL_SCHON_GEMELDET;
+    return QOR_FEHLER_STILL;
   }
   std::fputs(text.c_str(), stdout);
   return 0;

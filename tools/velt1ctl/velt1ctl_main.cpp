@@ -15,6 +15,7 @@
 #include "ctl_trace.h"
 #include "device/qorvelt1.h"
 #include "support/file_replace.h"
+#include "support/qor_error.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ constexpr int kExitFailure = 1;
 
 int Fail(int code) {
   // Silent codes: the command has printed its own message.
-  if (code > -7000 && code <= -6000) return kExitFailure;
+  if (QOR_FehlerStill(code)) return kExitFailure;
   std::fprintf(stderr, "%s\n", CtlErrorText(code).c_str());
   return kExitFailure;
 }
