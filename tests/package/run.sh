@@ -76,7 +76,7 @@ base=$(basename "$zip" .zip)
 expect "zip contents" $? "$listing"
 unzip -q "$zip" -d "$root"
 dlls=$(x86_64-w64-mingw32-objdump -p "$root/$base/velt1ctl.exe" | awk '/DLL Name:/ {print toupper($3)}' | sort | tr '\n' ' ')
-[ "$dlls" = "ADVAPI32.DLL KERNEL32.DLL MSVCRT.DLL " ]
+[ "$dlls" = "ADVAPI32.DLL KERNEL32.DLL MSVCRT.DLL WS2_32.DLL " ]  # WS2_32: network ports
 expect "velt1ctl.exe needs only system DLLs" $? "$dlls"
 
 echo "package: $(basename "$deb"), $(basename "$zip")"
