@@ -17,18 +17,12 @@ namespace {
 constexpr double kConnectSeconds = 3.0;
 constexpr std::size_t kReceiveChunk = 512;
 
-// Line time of one character: start bit, data bits, parity bit, stop bits.
-double CharSeconds(const LineSettings& s) {
-  const int bits = 1 + s.dataBits + (s.parity == Parity::None ? 0 : 1) + s.stopBits;
-  return bits / static_cast<double>(s.baud);
-}
-
 class NetworkPort final : public PortBackend {
  public:
   NetworkPort(std::unique_ptr<NetSocket> socket, bool rfc2217, const LineSettings& settings)
       : socket_(std::move(socket)),
         rfc2217_(rfc2217),
-        charSeconds_(CharSeconds(settings)),
+        charSeconds_(CharacterSeconds(settings)),
         dataMask_(static_cast<std::uint8_t>((1u << settings.dataBits) - 1)) {}
 
   // RFC 2217: binary mode, the COM-PORT option, then the line settings.

@@ -85,11 +85,13 @@ TraceFn& Trace() {
 
 bool ValidPortNumber(int port) { return port >= kMinPort && port <= kMaxPort; }
 
-// The port's entry, or the error that an operation on it returns.
-int Lookup(int port, OpenPort*& entry) {
-  if (!ValidPortNumber(port)) return kInvalidPort;
-  entry = &Ports()[static_cast<std::size_t>(port)];
-  return entry->backend ? kOk : kNotOpen;
+// The port's entry when it is open, else null and the error that an
+// operation on it returns.
+std::pair<OpenPort*, int> LookUp(int port) {
+  if (!ValidPortNumber(port)) return {nullptr, kInvalidPort};
+  OpenPort& entry = Ports()[static_cast<std::size_t>(port)];
+  if (!entry.backend) return {nullptr, kNotOpen};
+  return {&entry, kOk};
 }
 
 // Polls the output queue until it is empty, pausing between polls: kOk, the
@@ -144,40 +146,35 @@ int LastOpenError(int port) {
 }
 
 int CloseCom(int port) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  if (error < 0) return error;
+  const auto [entry, error] = LookUp(port);
+  if (!entry) return error;
   entry->backend.reset();
   return kOk;
 }
 
 int SetComTime(int port, double seconds) {
-  OpenPort* entry = nullptr;
-  int error = Lookup(port, entry);
-  if (error < 0) return error;
+  const auto [entry, error] = LookUp(port);
+  if (!entry) return error;
   if (!std::isfinite(seconds) || seconds < 0.0) return kInvalidArgument;
-  error = entry->backend->setTimeout(seconds);
-  if (error < 0) return error;
+  const int refused = entry->backend->setTimeout(seconds);
+  if (refused < 0) return refused;
   entry->timeout = seconds;
   return kOk;
 }
 
 int FlushInQ(int port) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  return error < 0 ? error : entry->backend->flushInput();
+  const auto [entry, error] = LookUp(port);
+  return entry ? entry->backend->flushInput() : error;
 }
 
 int FlushOutQ(int port) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  return error < 0 ? error : entry->backend->flushOutput();
+  const auto [entry, error] = LookUp(port);
+  return entry ? entry->backend->flushOutput() : error;
 }
 
 int ComWrt(int port, const void* data, int count) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  if (error < 0) return error;
+  const auto [entry, error] = LookUp(port);
+  if (!entry) return error;
   if (count < 0 || (data == nullptr && count > 0)) return kInvalidArgument;
   if (count == 0) return 0;
   const auto* bytes = static_cast<const std::uint8_t*>(data);
@@ -192,15 +189,13 @@ int ComWrt(int port, const void* data, int count) {
 }
 
 int GetOutQLen(int port) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  return error < 0 ? error : entry->backend->outputQueueLength();
+  const auto [entry, error] = LookUp(port);
+  return entry ? entry->backend->outputQueueLength() : error;
 }
 
 int ComRdByte(int port) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  if (error < 0) return error;
+  const auto [entry, error] = LookUp(port);
+  if (!entry) return error;
   const int byte = entry->backend->readByte(entry->timeout);
   if (byte >= 0 && Trace()) {
     const auto b = static_cast<std::uint8_t>(byte);
@@ -210,18 +205,16 @@ int ComRdByte(int port) {
 }
 
 int WaitOutQEmpty(int port, int frameBytes) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  if (error < 0) return error;
+  const auto [entry, error] = LookUp(port);
+  if (!entry) return error;
   // The frame needs its line time to leave; the time-out covers the rest.
   const double lineTime = std::max(0, frameBytes) * entry->characterSeconds;
   return Drain(*entry->backend, entry->backend->clockSeconds() + lineTime + entry->timeout);
 }
 
 int WaitUntilSent(int port) {
-  OpenPort* entry = nullptr;
-  const int error = Lookup(port, entry);
-  if (error < 0) return error;
+  const auto [entry, error] = LookUp(port);
+  if (!entry) return error;
   PortBackend& backend = *entry->backend;
   const std::chrono::duration<double> left(entry->lineFreeAt - backend.clockSeconds());
   if (left.count() > 0.0) backend.pause(std::chrono::ceil<std::chrono::microseconds>(left));
@@ -229,8 +222,8 @@ int WaitUntilSent(int port) {
 }
 
 bool PortGone(int port) {
-  OpenPort* entry = nullptr;
-  return Lookup(port, entry) == kOk && entry->backend->gone();
+  OpenPort* entry = LookUp(port).first;
+  return entry && entry->backend->gone();
 }
 
 }  // namespace rs232

@@ -28,6 +28,23 @@ bool IsLinkOrFolder(const std::filesystem::path& path) {
 // but it can be read, and renamed over the target or deleted while still open.
 constexpr DWORD kHolderSharing = FILE_SHARE_READ | FILE_SHARE_DELETE;
 
+// The file just created under `path` as a stream to write; a file that cannot
+// become one is deleted, while still held so that no other writer takes it.
+CreateResult StreamOf(HANDLE handle, const std::filesystem::path& path, std::FILE** file) {
+  const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+  std::FILE* stream = fd < 0 ? nullptr : ::_fdopen(fd, "wb");
+  if (stream == nullptr) {
+    ::DeleteFileW(path.c_str());
+    if (fd < 0)
+      ::CloseHandle(handle);
+    else
+      ::_close(fd);
+    return CreateResult::Failed;
+  }
+  *file = stream;
+  return CreateResult::Created;
+}
+
 }  // namespace
 
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
@@ -42,20 +59,7 @@ CreateResult CreateNewFile(const std::filesystem::path& path, std::FILE** file) 
     return (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) ? CreateResult::NameTaken
                                                                          : CreateResult::Failed;
   }
-  const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
-  if (fd < 0) {
-    ::CloseHandle(handle);
-    ::DeleteFileW(path.c_str());
-    return CreateResult::Failed;
-  }
-  std::FILE* stream = ::_fdopen(fd, "wb");
-  if (stream == nullptr) {
-    ::_close(fd);
-    ::DeleteFileW(path.c_str());
-    return CreateResult::Failed;
-  }
-  *file = stream;
-  return CreateResult::Created;
+  return StreamOf(handle, path, file);
 }
 
 CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
@@ -74,20 +78,7 @@ CreateResult OpenHeldFile(const std::filesystem::path& path, std::FILE** file) {
     ::CloseHandle(handle);
     return CreateResult::NameTaken;
   }
-  const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
-  if (fd < 0) {
-    ::DeleteFileW(path.c_str());
-    ::CloseHandle(handle);
-    return CreateResult::Failed;
-  }
-  std::FILE* stream = ::_fdopen(fd, "wb");
-  if (stream == nullptr) {
-    ::DeleteFileW(path.c_str());
-    ::_close(fd);
-    return CreateResult::Failed;
-  }
-  *file = stream;
-  return CreateResult::Created;
+  return StreamOf(handle, path, file);
 }
 
 void RemoveUnheldFile(const std::filesystem::path& path) {

@@ -12,11 +12,13 @@ struct IniItem {
   std::string tag;
   std::string value;
   bool quoted = false;  // read with surrounding double quotes, written with them
+  bool operator==(const IniItem&) const = default;
 };
 
 struct IniSection {
   std::string name;
   std::vector<IniItem> items;
+  bool operator==(const IniSection&) const = default;
 };
 
 struct IniStoreData {

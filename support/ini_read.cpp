@@ -161,17 +161,13 @@ int Ini_ReadFromFile(IniStore store, const std::filesystem::path& path) {
     std::unique_ptr<std::FILE, FileCloser> file(file_replace::OpenFile(path, "rb"));
     if (!file) return INI_ERR_CANNOT_OPEN;
 
-    FileParser parser;
+    std::string bytes;
     char block[kBlockSize];
     std::size_t count;
-    while ((count = std::fread(block, 1, sizeof block, file.get())) > 0) {
-      parser.AddBytes(block, count);
-    }
+    while ((count = std::fread(block, 1, sizeof block, file.get())) > 0) bytes.append(block, count);
     if (std::ferror(file.get())) return INI_ERR_READ;
-    parser.Finish();
 
-    auto& read = parser.sections();
-    for (IniSection& section : read) JoinSplitValues(section);
+    std::vector<IniSection> read = ini::ParseFileBytes(bytes);
     // Reserve first: once the sections are moved in, nothing can fail.
     store->sections.reserve(store->sections.size() + read.size());
     for (IniSection& section : read) store->sections.push_back(std::move(section));

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "support/ini_model.h"
 #include "support/ini_write_hook.h"
@@ -69,20 +68,7 @@ std::string FormatStore(const IniStoreData& store) {
 // Items read from a file can still hold what the writer cannot carry: a line
 // the reader would cut, or a tag that would join the split value before it.
 bool ReadsBackUnchanged(const IniStoreData& store, const std::string& bytes) {
-  const std::vector<IniSection> read = ini::ParseFileBytes(bytes);
-  if (read.size() != store.sections.size()) return false;
-  for (std::size_t s = 0; s < read.size(); ++s) {
-    const IniSection& section = store.sections[s];
-    if (read[s].name != section.name || read[s].items.size() != section.items.size()) return false;
-    for (std::size_t i = 0; i < section.items.size(); ++i) {
-      if (read[s].items[i].tag != section.items[i].tag ||
-          read[s].items[i].value != section.items[i].value ||
-          read[s].items[i].quoted != section.items[i].quoted) {
-        return false;
-      }
-    }
-  }
-  return true;
+  return ini::ParseFileBytes(bytes) == store.sections;
 }
 
 // The store's own codes for what became of the save.

@@ -27,7 +27,7 @@ class ControlKind {
   // it on themselves, or nowhere).
   virtual bool hasLabelBeside() const { return true; }
   // The definition's initial value, once the widget stands.
-  virtual void showInitial(ControlRecord&) const {}
+  virtual void showInitial(ControlRecord& control) const { setNumber(control, control.def.initial); }
 
   // The value as the program sets and reads it. Showing a value never commits.
   virtual int setNumber(ControlRecord&, double) const { return UIE_BAD_ATTRIBUTE; }

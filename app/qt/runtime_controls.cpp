@@ -11,21 +11,6 @@
 namespace qtui {
 namespace {
 
-int SetNumber(int panel, int control, double value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
-  if (!record) return error;
-  return KindOf(*record).setNumber(*record, value);
-}
-
-int GetNumber(int panel, int control, double* value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
-  if (!record) return error;
-  if (!value) return UIE_BAD_ATTRIBUTE;
-  return KindOf(*record).number(*record, value);
-}
-
 // Every attribute with a number for its value, whether the caller passed an
 // int or a double.
 int SetNumberAttribute(ControlRecord& record, int attribute, double value) {
@@ -71,40 +56,44 @@ int GetNumberAttribute(const ControlRecord& record, int attribute, double* value
 }  // namespace
 }  // namespace qtui
 
-using qtui::ControlRecord;
-using qtui::FindControlRecord;
 using qtui::KindOf;
+using qtui::LookUpControl;
 
-int SetCtrlVal(int panel, int control, int value) { return qtui::SetNumber(panel, control, value); }
-int SetCtrlVal(int panel, int control, double value) { return qtui::SetNumber(panel, control, value); }
+int SetCtrlVal(int panel, int control, int value) {
+  return SetCtrlVal(panel, control, static_cast<double>(value));
+}
+
+int SetCtrlVal(int panel, int control, double value) {
+  const auto [record, error] = LookUpControl(panel, control);
+  return record ? KindOf(*record).setNumber(*record, value) : error;
+}
 
 int SetCtrlVal(int panel, int control, const std::string& value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
-  if (!record) return error;
-  return KindOf(*record).setText(*record, value);
+  const auto [record, error] = LookUpControl(panel, control);
+  return record ? KindOf(*record).setText(*record, value) : error;
 }
 
 int SetCtrlVal(int panel, int control, const char* value) {
-  if (!value) return UIE_BAD_ATTRIBUTE;
-  return SetCtrlVal(panel, control, std::string(value));
+  return value ? SetCtrlVal(panel, control, std::string(value)) : UIE_BAD_ATTRIBUTE;
 }
 
 int GetCtrlVal(int panel, int control, int* value) {
   double number = 0;
-  const int result = qtui::GetNumber(panel, control, value ? &number : nullptr);
+  const int result = GetCtrlVal(panel, control, value ? &number : nullptr);
   if (result == 0) *value = qtui::ToInt(number);
   return result;
 }
 
-int GetCtrlVal(int panel, int control, double* value) { return qtui::GetNumber(panel, control, value); }
+int GetCtrlVal(int panel, int control, double* value) {
+  const auto [record, error] = LookUpControl(panel, control);
+  if (!record) return error;
+  return value ? KindOf(*record).number(*record, value) : UIE_BAD_ATTRIBUTE;
+}
 
 int GetCtrlVal(int panel, int control, std::string* value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
-  if (!value) return UIE_BAD_ATTRIBUTE;
-  return KindOf(*record).text(*record, value);
+  return value ? KindOf(*record).text(*record, value) : UIE_BAD_ATTRIBUTE;
 }
 
 int SetCtrlAttribute(int panel, int control, int attribute, int value) {
@@ -112,15 +101,12 @@ int SetCtrlAttribute(int panel, int control, int attribute, int value) {
 }
 
 int SetCtrlAttribute(int panel, int control, int attribute, double value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
-  if (!record) return error;
-  return qtui::SetNumberAttribute(*record, attribute, value);
+  const auto [record, error] = LookUpControl(panel, control);
+  return record ? qtui::SetNumberAttribute(*record, attribute, value) : error;
 }
 
 int SetCtrlAttribute(int panel, int control, int attribute, const std::string& value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
   switch (attribute) {
     case ATTR_LABEL_TEXT:
@@ -143,16 +129,13 @@ int GetCtrlAttribute(int panel, int control, int attribute, int* value) {
 }
 
 int GetCtrlAttribute(int panel, int control, int attribute, double* value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
-  if (!value) return UIE_BAD_ATTRIBUTE;
-  return qtui::GetNumberAttribute(*record, attribute, value);
+  return value ? qtui::GetNumberAttribute(*record, attribute, value) : UIE_BAD_ATTRIBUTE;
 }
 
 int GetCtrlAttribute(int panel, int control, int attribute, std::string* value) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
   if (!value) return UIE_BAD_ATTRIBUTE;
   switch (attribute) {
@@ -175,8 +158,7 @@ int GetCtrlAttribute(int panel, int control, int attribute, std::string* value) 
 }
 
 int InstallCtrlCallback(int panel, int control, CtrlCallbackPtr callback, void* callbackData) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
   record->callback = callback;
   record->callbackData = callbackData;

@@ -4,72 +4,11 @@
 #include "app/qt/kinds/rings.h"
 #include "app/qt/runtime_state.h"
 
-namespace qtui {
-namespace {
-
-ControlRecord* FindRing(int panel, int control, int* error) {
-  ControlRecord* record = FindControlRecord(panel, control, error);
-  if (record && !IsRing(*record)) {
-    *error = UIE_BAD_ATTRIBUTE;
-    return nullptr;
-  }
-  return record;
-}
-
-int Insert(int panel, int control, int index, const std::string& label, double value) {
-  int error = 0;
-  ControlRecord* ring = FindRing(panel, control, &error);
-  if (!ring) return error;
-  const int count = ItemCount(*ring);
-  if (index == -1) index = count;
-  if (index < 0 || index > count) return UIE_BAD_INDEX;
-  auto& items = ring->def.items;
-  items.insert(items.begin() + index, ui::RingItem{label, value});
-  // The item shown stays the same; the first item of an empty list is shown.
-  int shown = CurrentIndex(*ring);
-  if (shown < 0)
-    shown = 0;
-  else if (index <= shown)
-    ++shown;
-  ShowRingItems(*ring, shown);
-  return 0;
-}
-
-int Replace(int panel, int control, int index, const std::string& label, double value) {
-  int error = 0;
-  ControlRecord* ring = FindRing(panel, control, &error);
-  if (!ring) return error;
-  if (index < 0 || index >= ItemCount(*ring)) return UIE_BAD_INDEX;
-  ring->def.items[static_cast<std::size_t>(index)] = ui::RingItem{label, value};
-  ShowRingItems(*ring, CurrentIndex(*ring));
-  return 0;
-}
-
-int IndexOf(int panel, int control, int* index, double value) {
-  int error = 0;
-  ControlRecord* ring = FindRing(panel, control, &error);
-  if (!ring) return error;
-  if (!index) return UIE_BAD_ATTRIBUTE;
-  *index = ItemIndexOf(*ring, value);
-  return *index < 0 ? UIE_BAD_INDEX : 0;
-}
-
-int ValueAt(int panel, int control, int index, double* value) {
-  int error = 0;
-  ControlRecord* ring = FindRing(panel, control, &error);
-  if (!ring) return error;
-  if (!value) return UIE_BAD_ATTRIBUTE;
-  if (index < 0 || index >= ItemCount(*ring)) return UIE_BAD_INDEX;
-  *value = ring->def.items[static_cast<std::size_t>(index)].value;
-  return 0;
-}
-
-}  // namespace
-}  // namespace qtui
+using qtui::IsRing;
+using qtui::LookUpControl;
 
 int ClearListCtrl(int panel, int control) {
-  int error = 0;
-  qtui::ControlRecord* ring = qtui::FindRing(panel, control, &error);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
   if (!ring) return error;
   ring->def.items.clear();
   qtui::ShowRingItems(*ring, -1);
@@ -77,20 +16,38 @@ int ClearListCtrl(int panel, int control) {
 }
 
 int InsertListItem(int panel, int control, int index, const std::string& label, int value) {
-  return qtui::Insert(panel, control, index, label, value);
+  return InsertListItem(panel, control, index, label, static_cast<double>(value));
 }
 
 int InsertListItem(int panel, int control, int index, const std::string& label, double value) {
-  return qtui::Insert(panel, control, index, label, value);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
+  if (!ring) return error;
+  const int count = qtui::ItemCount(*ring);
+  if (index == -1) index = count;
+  if (index < 0 || index > count) return UIE_BAD_INDEX;
+  auto& items = ring->def.items;
+  items.insert(items.begin() + index, ui::RingItem{label, value});
+  // The item shown stays the same; the first item of an empty list is shown.
+  int shown = qtui::CurrentIndex(*ring);
+  if (shown < 0)
+    shown = 0;
+  else if (index <= shown)
+    ++shown;
+  qtui::ShowRingItems(*ring, shown);
+  return 0;
 }
 
 int ReplaceListItem(int panel, int control, int index, const std::string& label, int value) {
-  return qtui::Replace(panel, control, index, label, value);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
+  if (!ring) return error;
+  if (index < 0 || index >= qtui::ItemCount(*ring)) return UIE_BAD_INDEX;
+  ring->def.items[static_cast<std::size_t>(index)] = ui::RingItem{label, static_cast<double>(value)};
+  qtui::ShowRingItems(*ring, qtui::CurrentIndex(*ring));
+  return 0;
 }
 
 int GetNumListItems(int panel, int control, int* count) {
-  int error = 0;
-  qtui::ControlRecord* ring = qtui::FindRing(panel, control, &error);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
   if (!ring) return error;
   if (!count) return UIE_BAD_ATTRIBUTE;
   *count = qtui::ItemCount(*ring);
@@ -98,27 +55,35 @@ int GetNumListItems(int panel, int control, int* count) {
 }
 
 int GetIndexFromValue(int panel, int control, int* index, int value) {
-  return qtui::IndexOf(panel, control, index, value);
+  return GetIndexFromValue(panel, control, index, static_cast<double>(value));
 }
 
 int GetIndexFromValue(int panel, int control, int* index, double value) {
-  return qtui::IndexOf(panel, control, index, value);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
+  if (!ring) return error;
+  if (!index) return UIE_BAD_ATTRIBUTE;
+  *index = qtui::ItemIndexOf(*ring, value);
+  return *index < 0 ? UIE_BAD_INDEX : 0;
 }
 
 int GetValueFromIndex(int panel, int control, int index, int* value) {
   double number = 0;
-  const int result = qtui::ValueAt(panel, control, index, value ? &number : nullptr);
+  const int result = GetValueFromIndex(panel, control, index, value ? &number : nullptr);
   if (result == 0) *value = qtui::ToInt(number);
   return result;
 }
 
 int GetValueFromIndex(int panel, int control, int index, double* value) {
-  return qtui::ValueAt(panel, control, index, value);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
+  if (!ring) return error;
+  if (!value) return UIE_BAD_ATTRIBUTE;
+  if (index < 0 || index >= qtui::ItemCount(*ring)) return UIE_BAD_INDEX;
+  *value = ring->def.items[static_cast<std::size_t>(index)].value;
+  return 0;
 }
 
 int GetLabelFromIndex(int panel, int control, int index, std::string* label) {
-  int error = 0;
-  qtui::ControlRecord* ring = qtui::FindRing(panel, control, &error);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
   if (!ring) return error;
   if (!label) return UIE_BAD_ATTRIBUTE;
   if (index < 0 || index >= qtui::ItemCount(*ring)) return UIE_BAD_INDEX;
@@ -127,8 +92,7 @@ int GetLabelFromIndex(int panel, int control, int index, std::string* label) {
 }
 
 int GetCtrlIndex(int panel, int control, int* index) {
-  int error = 0;
-  qtui::ControlRecord* ring = qtui::FindRing(panel, control, &error);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
   if (!ring) return error;
   if (!index) return UIE_BAD_ATTRIBUTE;
   *index = qtui::CurrentIndex(*ring);
@@ -136,8 +100,7 @@ int GetCtrlIndex(int panel, int control, int* index) {
 }
 
 int SetCtrlIndex(int panel, int control, int index) {
-  int error = 0;
-  qtui::ControlRecord* ring = qtui::FindRing(panel, control, &error);
+  const auto [ring, error] = LookUpControl(panel, control, IsRing);
   if (!ring) return error;
   if (index < 0 || index >= qtui::ItemCount(*ring)) return UIE_BAD_INDEX;
   qtui::ShowIndex(*ring, index);

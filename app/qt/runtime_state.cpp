@@ -40,22 +40,16 @@ PanelRecord* FindPanelRecord(int panel) {
   return found == panels.end() ? nullptr : &found->second;
 }
 
-ControlRecord* FindControlRecord(int panel, int control, int* error) {
-  int ignored = 0;
-  if (!error) error = &ignored;
+ControlLookup LookUpControl(int panel, int control, bool (*fits)(const ControlRecord&)) {
   PanelRecord* record = FindPanelRecord(panel);
-  if (!record) {
-    *error = UIE_BAD_PANEL;
-    return nullptr;
-  }
+  if (!record) return {nullptr, UIE_BAD_PANEL};
   auto found = record->controls.find(control);
-  if (found == record->controls.end()) {
-    *error = UIE_BAD_CONTROL;
-    return nullptr;
-  }
-  *error = 0;
-  return &found->second;
+  if (found == record->controls.end()) return {nullptr, UIE_BAD_CONTROL};
+  if (fits && !fits(found->second)) return {nullptr, UIE_BAD_ATTRIBUTE};
+  return {&found->second, 0};
 }
+
+ControlRecord* FindControlRecord(int panel, int control) { return LookUpControl(panel, control).record; }
 
 MenuBarRecord* FindMenuBarRecord(int menuBar) {
   auto& bars = State().menuBars;
@@ -64,8 +58,7 @@ MenuBarRecord* FindMenuBarRecord(int menuBar) {
 }
 
 int DispatchCtrlEvent(int panel, int control, int event, int eventData1, int eventData2) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
   // A tick inside a long operation is dropped: the timer ticks again at its
   // interval, and status polling never puts a frame into a transfer.

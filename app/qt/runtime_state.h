@@ -110,8 +110,15 @@ struct RuntimeState {
 RuntimeState& State();
 
 PanelRecord* FindPanelRecord(int panel);
-// Sets *error, if given, to UIE_BAD_PANEL or UIE_BAD_CONTROL when there is none.
-ControlRecord* FindControlRecord(int panel, int control, int* error = nullptr);
+// A control's record, or null and the error that an operation on it answers:
+// UIE_BAD_PANEL, UIE_BAD_CONTROL, or UIE_BAD_ATTRIBUTE when the control does
+// not fit what the operation needs (`fits`, if given).
+struct ControlLookup {
+  ControlRecord* record;
+  int error;
+};
+ControlLookup LookUpControl(int panel, int control, bool (*fits)(const ControlRecord&) = nullptr);
+ControlRecord* FindControlRecord(int panel, int control);
 MenuBarRecord* FindMenuBarRecord(int menuBar);
 
 // Calls the callback, if any; the records may be gone when these return.

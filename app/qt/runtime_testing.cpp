@@ -26,28 +26,13 @@ namespace qtui {
 namespace {
 
 // A control the operator can reach: shown by a widget and not dimmed.
-ControlRecord* Operable(int panel, int control, int* error) {
-  ControlRecord* record = FindControlRecord(panel, control, error);
-  if (record && (!record->widget || !record->widget->isEnabled())) {
-    *error = UIE_BAD_ATTRIBUTE;
-    return nullptr;
-  }
-  return record;
-}
+bool Operable(const ControlRecord& control) { return control.widget && control.widget->isEnabled(); }
 
 // A control whose value the operator can change: operable, and not a display.
-ControlRecord* Editable(int panel, int control, int* error) {
-  ControlRecord* record = Operable(panel, control, error);
-  if (record && record->def.indicator) {
-    *error = UIE_BAD_ATTRIBUTE;
-    return nullptr;
-  }
-  return record;
-}
+bool Editable(const ControlRecord& control) { return Operable(control) && !control.def.indicator; }
 
 int Click(int panel, int control, bool twice) {
-  int error = 0;
-  ControlRecord* record = Operable(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control, Operable);
   if (!record) return error;
   QWidget* widget = record->widget;
   SendLeftClick(widget);
@@ -78,40 +63,31 @@ MenuEntryRecord* SubmenuOf(MenuBarRecord& bar, int item) {
 }  // namespace
 
 int UserCommit(int panel, int control) {
-  int error = 0;
-  ControlRecord* record = Editable(panel, control, &error);
-  if (!record) return error;
-  return KindOf(*record).commit(panel, *record);
+  const auto [record, error] = LookUpControl(panel, control, Editable);
+  return record ? KindOf(*record).commit(panel, *record) : error;
 }
 
 int UserCommitIndex(int panel, int control, int index) {
-  int error = 0;
-  ControlRecord* record = Editable(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control, Editable);
   if (!record) return error;
-  if (!IsRing(*record)) return UIE_BAD_ATTRIBUTE;
-  return ChooseRingItem(*record, panel, index);
+  return IsRing(*record) ? ChooseRingItem(*record, panel, index) : UIE_BAD_ATTRIBUTE;
 }
 
 int UserCommitValue(int panel, int control, double value) {
-  int error = 0;
-  ControlRecord* record = Editable(panel, control, &error);
-  if (!record) return error;
-  return KindOf(*record).commitValue(panel, *record, value);
+  const auto [record, error] = LookUpControl(panel, control, Editable);
+  return record ? KindOf(*record).commitValue(panel, *record, value) : error;
 }
 
 int UserCommitText(int panel, int control, const std::string& text) {
-  int error = 0;
-  ControlRecord* record = Editable(panel, control, &error);
-  if (!record) return error;
-  return KindOf(*record).commitText(panel, *record, text);
+  const auto [record, error] = LookUpControl(panel, control, Editable);
+  return record ? KindOf(*record).commitText(panel, *record, text) : error;
 }
 
 int UserClick(int panel, int control) { return Click(panel, control, false); }
 int UserDoubleClick(int panel, int control) { return Click(panel, control, true); }
 
 int UserKeyPress(int panel, int control, int key) {
-  int error = 0;
-  ControlRecord* record = Operable(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control, Operable);
   if (!record) return error;
   const QString text = key >= 0x20 && key < 0x7f ? QString(QChar(key)) : QString();
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -124,8 +100,7 @@ int UserKeyPress(int panel, int control, int key) {
 }
 
 int FireTimerTick(int panel, int control) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  const auto [record, error] = LookUpControl(panel, control);
   if (!record) return error;
   if (!record->timer) return UIE_BAD_ATTRIBUTE;
   DispatchCtrlEvent(panel, control, EVENT_TIMER_TICK, 0, 0);
@@ -195,8 +170,7 @@ QWidget* PanelWidget(int panel) {
 }
 
 QWidget* ControlWidget(int panel, int control) {
-  int error = 0;
-  ControlRecord* record = FindControlRecord(panel, control, &error);
+  ControlRecord* record = FindControlRecord(panel, control);
   return record ? record->widget : nullptr;
 }
 

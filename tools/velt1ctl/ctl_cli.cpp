@@ -10,6 +10,7 @@
 #include "ctl_portbefehle.h"
 #include "ctl_satzbefehle.h"
 #include "device/qorvelt1.h"
+#include "device/qorvelt1_zahlen.h"
 #include "number_list.h"
 
 namespace {
@@ -33,18 +34,11 @@ int Whole(const std::string& text, int base) {
   return static_cast<int>(value);
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 bool ParseHexBytes(const std::string& text, std::vector<unsigned char>& bytes) {
   if (text.empty() || text.size() % 2 != 0 || text.size() > 2 * (kLastMemoryAddress + 1)) return false;
   for (std::size_t i = 0; i < text.size(); i += 2) {
-    const int high = HexDigit(text[i]);
-    const int low = HexDigit(text[i + 1]);
+    const int high = qorvelt1::HexZiffer(text[i]);
+    const int low = qorvelt1::HexZiffer(text[i + 1]);
     if (high < 0 || low < 0) return false;
     bytes.push_back(static_cast<unsigned char>(high * 16 + low));
   }

@@ -90,7 +90,6 @@ class ToggleButton final : public PushButton {
     });
     return button;
   }
-  void showInitial(ControlRecord& toggle) const override { setNumber(toggle, toggle.def.initial); }
 
   int setNumber(ControlRecord& toggle, double value) const override {
     {

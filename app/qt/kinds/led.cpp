@@ -30,7 +30,6 @@ class Led final : public ControlKind {
   QWidget* build(int, ControlRecord&, PanelWindow* window) const override {
     return new LedWidget(window->clientArea());
   }
-  void showInitial(ControlRecord& led) const override { setNumber(led, led.def.initial); }
 
   int setNumber(ControlRecord& led, double value) const override {
     led.value = value != 0 ? 1 : 0;
