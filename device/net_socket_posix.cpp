@@ -58,42 +58,25 @@ void AcknowledgeAtOnce(int fd) {
 #endif
 }
 
-struct Lookup {
-  int status = EAI_FAIL;
-  addrinfo* list = nullptr;
-  ~Lookup() {
-    if (list != nullptr) ::freeaddrinfo(list);
-  }
-};
-
 }  // namespace
 
 std::unique_ptr<NetSocket> NetSocket::Connect(const std::string& host, const std::string& port,
                                               double deadline, int& error) {
-  error = kNotFound;  // no name, no answer, refused: nothing to reach there
-  auto lookup = std::make_shared<Lookup>();
-  const bool looked = RunUntil(
-      [lookup, host, port] {
-        addrinfo hints{};
-        hints.ai_family = AF_UNSPEC;
-        hints.ai_socktype = SOCK_STREAM;
-        lookup->status = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &lookup->list);
-      },
-      deadline);
-  if (!looked || lookup->status != 0) return nullptr;
-  for (const addrinfo* a = lookup->list; a != nullptr; a = a->ai_next) {
-    const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
-    if (fd < 0) continue;
-    if (ConnectWithin(fd, *a, deadline)) {
-      // Frames are small and every one is awaited: send each at once.
-      const int on = 1;
-      ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-      error = kOk;
-      return std::unique_ptr<NetSocket>(new NetSocket(fd));
-    }
+  int fd = -1;
+  const bool connected = ConnectToAny(host, port, deadline, [&fd, deadline](const addrinfo& a) {
+    fd = ::socket(a.ai_family, a.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a.ai_protocol);
+    if (fd < 0) return false;
+    if (ConnectWithin(fd, a, deadline)) return true;
     ::close(fd);
-  }
-  return nullptr;
+    return false;
+  });
+  // No name, no answer, refused: nothing to reach there.
+  error = connected ? kOk : kNotFound;
+  if (!connected) return nullptr;
+  // Frames are small and every one is awaited: send each at once.
+  const int on = 1;
+  ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+  return std::unique_ptr<NetSocket>(new NetSocket(fd));
 }
 
 NetSocket::~NetSocket() { ::close(static_cast<int>(handle_)); }
