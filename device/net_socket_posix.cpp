@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cmath>
 
 #include "device/net_socket.h"
 #include "device/serial_port.h"
@@ -18,19 +16,11 @@
 namespace rs232 {
 namespace {
 
-// Milliseconds left, rounded up so that poll() never wakes a little early.
-int RemainingMs(double deadline) {
-  const double left = deadline - NetSeconds();
-  if (left <= 0.0) return 0;
-  const double ms = std::ceil(left * 1000.0);
-  return ms >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
-}
-
 // kOk when the socket is ready for `events`, else kTimeout or an error kind.
 int WaitFor(int fd, short events, double deadline) {
   for (;;) {
     pollfd p{fd, events, 0};
-    const int r = ::poll(&p, 1, RemainingMs(deadline));
+    const int r = ::poll(&p, 1, PollMilliseconds(deadline - NetSeconds()));
     if (r > 0) return kOk;  // a hang-up or error shows in the call that follows
     if (r == 0) return kTimeout;
     if (errno != EINTR) return kIo;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <thread>
@@ -30,6 +31,12 @@ bool PortBackend::gone() { return outputQueueLength() == kGone; }
 double CharacterSeconds(const LineSettings& settings) {
   const int bits = 1 + settings.dataBits + (settings.parity == Parity::None ? 0 : 1) + settings.stopBits;
   return settings.baud > 0 ? static_cast<double>(bits) / static_cast<double>(settings.baud) : 0.0;
+}
+
+int PollMilliseconds(double secondsLeft) {
+  if (secondsLeft <= 0.0) return 0;
+  const double ms = std::ceil(secondsLeft * 1000.0);
+  return ms >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
 }
 
 namespace {

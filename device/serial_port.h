@@ -85,6 +85,10 @@ bool PortGone(int port);
 // stop bits at the speed; 7-O-1 at 9600 baud takes 10 bits, 1.04 ms.
 double CharacterSeconds(const LineSettings& settings);
 
+// The seconds left of a wait as poll() takes them: whole milliseconds rounded
+// up, so that a wait never ends a little early and turns into a busy loop.
+int PollMilliseconds(double secondsLeft);
+
 // Optional observer of every byte that crosses a port (velt1ctl --trace).
 enum class Direction { Sent, Received };
 using TraceFn = std::function<void(int port, Direction, const std::uint8_t* data, int count)>;
