@@ -67,6 +67,7 @@ struct OpenPort {
   double timeout = kDefaultComTime;
   double characterSeconds = 0.0;  // line time of one character at the port's settings
   double lineFreeAt = 0.0;        // backend's clock: the last byte written has crossed the line
+  int lastOpenError = kOk;        // kept when the port closes, for LastOpenError
 };
 
 std::array<OpenPort, kMaxPort + 1>& Ports() {
@@ -74,14 +75,9 @@ std::array<OpenPort, kMaxPort + 1>& Ports() {
   return ports;
 }
 
-std::array<int, kMaxPort + 1>& OpenErrors() {
-  static std::array<int, kMaxPort + 1> errors{};
-  return errors;
-}
-
 // Remembers the open's outcome for LastOpenError and passes it on.
 int OpenOutcome(int port, int error) {
-  OpenErrors()[static_cast<std::size_t>(port)] = error;
+  Ports()[static_cast<std::size_t>(port)].lastOpenError = error;
   return error;
 }
 
@@ -149,7 +145,7 @@ int OpenComConfig(int port, const LineSettings& settings) {
 }
 
 int LastOpenError(int port) {
-  return ValidPortNumber(port) ? OpenErrors()[static_cast<std::size_t>(port)] : kOk;
+  return ValidPortNumber(port) ? Ports()[static_cast<std::size_t>(port)].lastOpenError : kOk;
 }
 
 int CloseCom(int port) {
