@@ -86,8 +86,6 @@ TraceFn& Trace() {
   return trace;
 }
 
-bool ValidPortNumber(int port) { return port >= kMinPort && port <= kMaxPort; }
-
 // The port's entry when it is open, else null and the error that an
 // operation on it returns.
 std::pair<OpenPort*, int> LookUp(int port) {

@@ -45,6 +45,7 @@ struct LineSettings {
 
 constexpr int kMinPort = 1;
 constexpr int kMaxPort = 256;
+constexpr bool ValidPortNumber(int port) { return port >= kMinPort && port <= kMaxPort; }
 // Time-out of a port that has just been opened (the session sets its own at once).
 constexpr double kDefaultComTime = 10.0;
 
