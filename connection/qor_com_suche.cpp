@@ -15,14 +15,9 @@ constexpr int kIdPuffer = 32;
 constexpr int kGruen = 0x00FF00;  // a VELT-1
 constexpr int kRot = 0xFF0000;    // another kind of device
 
-void IdTextSetzen(const char* text) {
-  const CtrlRef& id = gQorCom.controls.idText;
-  if (id.gesetzt()) SetCtrlVal(id.panel, id.control, text);
-}
-
-void ScanTextSetzen(const char* text) {
-  const CtrlRef& scan = gQorCom.controls.scanText;
-  if (scan.gesetzt()) SetCtrlVal(scan.panel, scan.control, text);
+// The ID display or the scan text, where a panel has registered one.
+void TextSetzen(const CtrlRef& anzeige, const char* text) {
+  if (anzeige.gesetzt()) SetCtrlVal(anzeige.panel, anzeige.control, text);
 }
 
 }  // namespace
@@ -30,11 +25,11 @@ void ScanTextSetzen(const char* text) {
 int QorCom_IdLesen() {
   const int port = QorCom_ComPortGet();
   if (port == 0) return QORCOM_FEHLER_ID_NICHT_OFFEN;
-  IdTextSetzen("");
+  TextSetzen(gQorCom.controls.idText, "");
   char id[kIdPuffer] = {};
   const int code = QORVELT1_IDLesen(port, static_cast<char>(QorCom_AdresseGet()), id);
   if (code != 0) return code;
-  IdTextSetzen(id);
+  TextSetzen(gQorCom.controls.idText, id);
   return 0;
 }
 
@@ -48,14 +43,14 @@ int QorCom_Scan() {
 
   const int port = QorCom_ComPortGet();
   if (port == 0) return QORCOM_FEHLER_SCAN_NICHT_OFFEN;
-  IdTextSetzen("");
+  TextSetzen(gQorCom.controls.idText, "");
 
   const QorComControls& r = gQorCom.controls;
   for (int i = 0; i < r.adressLedAnzahl && i < 9; ++i) {
     const char adresse = static_cast<char>('1' + i);
     const CtrlRef& led = r.adressLeds[static_cast<std::size_t>(i)];
     *ziffer = adresse;
-    ScanTextSetzen(fortschritt);
+    TextSetzen(r.scanText, fortschritt);
     // A silent address costs a whole reply wait: the operator sees the text
     // and the LEDs so far, and the desktop sees a window that answers.
     ProcessDrawEvents();
@@ -67,12 +62,12 @@ int QorCom_Scan() {
       SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kGruen);
       SetCtrlVal(led.panel, led.control, 1);
       QorCom_AdresseAnzeigen(adresse);
-      IdTextSetzen(id);
+      TextSetzen(r.idText, id);
     } else {
       SetCtrlAttribute(led.panel, led.control, ATTR_ON_COLOR, kRot);
       SetCtrlVal(led.panel, led.control, 1);
     }
   }
-  ScanTextSetzen("");
+  TextSetzen(r.scanText, "");
   return 0;
 }

@@ -135,12 +135,10 @@ class NetworkPort final : public PortBackend {
       data_.clear();
       next_ = 0;
     }
-    const auto* bytes = buffer;
-    const auto count = static_cast<std::size_t>(received);
     if (rfc2217_) {
-      protocol_.receive(bytes, count, data_, out_);
+      protocol_.receive(buffer, static_cast<std::size_t>(received), data_, out_);
     } else {
-      data_.insert(data_.end(), bytes, bytes + count);
+      data_.insert(data_.end(), buffer, buffer + received);
     }
     error = sendPending();  // answers the negotiation owes
     return error < 0 ? error : kOk;

@@ -30,7 +30,7 @@ std::string Trimmed(const std::string& text) {
 }  // namespace
 
 std::string NetworkAddressForPort(int port) {
-  if (port < kMinPort || port > kMaxPort) return {};
+  if (!ValidPortNumber(port)) return {};
   {
     std::lock_guard<std::mutex> lock(attachedMutex);
     if (const auto it = attached.find(port); it != attached.end()) return it->second;

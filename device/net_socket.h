@@ -11,14 +11,17 @@
 #include <memory>
 #include <string>
 
+struct addrinfo;
+
 namespace rs232 {
 
 double NetSeconds();
 
-// Runs `job` on a thread of its own and waits for it until the deadline:
-// false when it has not finished by then (it is left to finish unseen).
-// Name look-ups use it: the system's resolver knows no deadline.
-bool RunUntil(std::function<void()> job, double deadline);
+// Looks host and port up within the deadline and hands each address found
+// to `connect` until one connects: false when none did, or the look-up took
+// too long or found nothing.
+bool ConnectToAny(const std::string& host, const std::string& port, double deadline,
+                  const std::function<bool(const addrinfo&)>& connect);
 
 class NetSocket {
  public:

@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cmath>
 
 #include "device/net_socket.h"
 #include "device/serial_port.h"
@@ -18,19 +16,11 @@
 namespace rs232 {
 namespace {
 
-// Milliseconds left, rounded up so that poll() never wakes a little early.
-int RemainingMs(double deadline) {
-  const double left = deadline - NetSeconds();
-  if (left <= 0.0) return 0;
-  const double ms = std::ceil(left * 1000.0);
-  return ms >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
-}
-
 // kOk when the socket is ready for `events`, else kTimeout or an error kind.
 int WaitFor(int fd, short events, double deadline) {
   for (;;) {
     pollfd p{fd, events, 0};
-    const int r = ::poll(&p, 1, RemainingMs(deadline));
+    const int r = ::poll(&p, 1, PollMilliseconds(deadline - NetSeconds()));
     if (r > 0) return kOk;  // a hang-up or error shows in the call that follows
     if (r == 0) return kTimeout;
     if (errno != EINTR) return kIo;
@@ -58,42 +48,25 @@ void AcknowledgeAtOnce(int fd) {
 #endif
 }
 
-struct Lookup {
-  int status = EAI_FAIL;
-  addrinfo* list = nullptr;
-  ~Lookup() {
-    if (list != nullptr) ::freeaddrinfo(list);
-  }
-};
-
 }  // namespace
 
 std::unique_ptr<NetSocket> NetSocket::Connect(const std::string& host, const std::string& port,
                                               double deadline, int& error) {
-  error = kNotFound;  // no name, no answer, refused: nothing to reach there
-  auto lookup = std::make_shared<Lookup>();
-  const bool looked = RunUntil(
-      [lookup, host, port] {
-        addrinfo hints{};
-        hints.ai_family = AF_UNSPEC;
-        hints.ai_socktype = SOCK_STREAM;
-        lookup->status = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &lookup->list);
-      },
-      deadline);
-  if (!looked || lookup->status != 0) return nullptr;
-  for (const addrinfo* a = lookup->list; a != nullptr; a = a->ai_next) {
-    const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
-    if (fd < 0) continue;
-    if (ConnectWithin(fd, *a, deadline)) {
-      // Frames are small and every one is awaited: send each at once.
-      const int on = 1;
-      ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-      error = kOk;
-      return std::unique_ptr<NetSocket>(new NetSocket(fd));
-    }
+  int fd = -1;
+  const bool connected = ConnectToAny(host, port, deadline, [&fd, deadline](const addrinfo& a) {
+    fd = ::socket(a.ai_family, a.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a.ai_protocol);
+    if (fd < 0) return false;
+    if (ConnectWithin(fd, a, deadline)) return true;
     ::close(fd);
-  }
-  return nullptr;
+    return false;
+  });
+  // No name, no answer, refused: nothing to reach there.
+  error = connected ? kOk : kNotFound;
+  if (!connected) return nullptr;
+  // Frames are small and every one is awaited: send each at once.
+  const int on = 1;
+  ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+  return std::unique_ptr<NetSocket>(new NetSocket(fd));
 }
 
 NetSocket::~NetSocket() { ::close(static_cast<int>(handle_)); }

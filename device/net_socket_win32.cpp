@@ -70,48 +70,31 @@ void AcknowledgeAtOnce(SOCKET s) {
              nullptr);
 }
 
-struct Lookup {
-  int status = WSAHOST_NOT_FOUND;
-  addrinfo* list = nullptr;
-  ~Lookup() {
-    if (list != nullptr) ::freeaddrinfo(list);
-  }
-};
-
 }  // namespace
 
 std::unique_ptr<NetSocket> NetSocket::Connect(const std::string& host, const std::string& port,
                                               double deadline, int& error) {
-  error = kNotFound;  // no name, no answer, refused: nothing to reach there
   if (!WinsockStarted()) {
     error = kIo;
     return nullptr;
   }
-  auto lookup = std::make_shared<Lookup>();
-  const bool looked = RunUntil(
-      [lookup, host, port] {
-        addrinfo hints{};
-        hints.ai_family = AF_UNSPEC;
-        hints.ai_socktype = SOCK_STREAM;
-        lookup->status = ::getaddrinfo(host.c_str(), port.c_str(), &hints, &lookup->list);
-      },
-      deadline);
-  if (!looked || lookup->status != 0) return nullptr;
-  for (const addrinfo* a = lookup->list; a != nullptr; a = a->ai_next) {
-    const SOCKET s = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
-    if (s == INVALID_SOCKET) continue;
+  SOCKET s = INVALID_SOCKET;
+  const bool connected = ConnectToAny(host, port, deadline, [&s, deadline](const addrinfo& a) {
+    s = ::socket(a.ai_family, a.ai_socktype, a.ai_protocol);
+    if (s == INVALID_SOCKET) return false;
     u_long nonBlocking = 1;
-    if (::ioctlsocket(s, FIONBIO, &nonBlocking) == 0 && ConnectWithin(s, *a, deadline)) {
-      // Frames are small and every one is awaited: send each at once.
-      const BOOL on = TRUE;
-      ::setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on), sizeof on);
-      AcknowledgeAtOnce(s);
-      error = kOk;
-      return std::unique_ptr<NetSocket>(new NetSocket(static_cast<std::intptr_t>(s)));
-    }
+    if (::ioctlsocket(s, FIONBIO, &nonBlocking) == 0 && ConnectWithin(s, a, deadline)) return true;
     ::closesocket(s);
-  }
-  return nullptr;
+    return false;
+  });
+  // No name, no answer, refused: nothing to reach there.
+  error = connected ? kOk : kNotFound;
+  if (!connected) return nullptr;
+  // Frames are small and every one is awaited: send each at once.
+  const BOOL on = TRUE;
+  ::setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on), sizeof on);
+  AcknowledgeAtOnce(s);
+  return std::unique_ptr<NetSocket>(new NetSocket(static_cast<std::intptr_t>(s)));
 }
 
 NetSocket::~NetSocket() { ::closesocket(static_cast<SOCKET>(handle_)); }

@@ -59,7 +59,7 @@ fs::path PortsFolder() {
 }
 
 std::string DevicePathForPort(int port) {
-  if (port < kMinPort || port > kMaxPort) return {};
+  if (!ValidPortNumber(port)) return {};
   // A link that is there wins, even a broken one: opening it then fails with
   // "not found" instead of silently reaching another device.
   const fs::path link = LinkPath(port);

@@ -57,7 +57,7 @@ fs::path PortsFolder() {
 }
 
 std::string DevicePathForPort(int port) {
-  if (port < kMinPort || port > kMaxPort) return {};
+  if (!ValidPortNumber(port)) return {};
   return "\\\\.\\" + PortName(port);
 }
 

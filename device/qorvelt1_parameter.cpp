@@ -20,34 +20,30 @@ enum class Form { Ganzzahl, Zehntel, Name, Status };
 // The commands of a keyword. The value fields, their limits among them, are
 // the table beside the Programm record; this driver adds how they travel.
 struct Befehle {
+  double Programm::*feld;  // null: the name or the status word
   const char* schreiben;  // null: read only
   const char* lesen;
   Form form;
   int grenzOrt;  // place of message -500 when the value is outside the limits
 };
 
-struct Wertbefehle {
-  double Programm::*feld;
-  Befehle befehle;
+constexpr Befehle kWertbefehle[] = {
+    {&Programm::pruefspannungsquelle, "M1W", "M1R", Form::Ganzzahl, 63},
+    {&Programm::pruefspannung, "V1W", "V1R", Form::Zehntel, 65},
+    {&Programm::anzahlzaehne, "Z1W", "Z1R", Form::Ganzzahl, 66},
+    {&Programm::sensorkanaele, "M2W", "M2R", Form::Ganzzahl, 64},
+    {&Programm::toleranzhigh, "L1W", "L1R", Form::Zehntel, 67},
+    {&Programm::toleranzlow, "L2W", "L2R", Form::Zehntel, 68},
+    {&Programm::toleranzphase, "L3W", "L3R", Form::Ganzzahl, 69},
+    {&Programm::schwellwertsteigendeflanke, "V2W", "V2R", Form::Ganzzahl, 70},
+    {&Programm::schwellwertfallendeflanke, "V3W", "V3R", Form::Ganzzahl, 71},
+    {&Programm::totzeitvorsteigend, "T1W", "T1R", Form::Ganzzahl, 72},
+    {&Programm::totzeitnachsteigend, "T2W", "T2R", Form::Ganzzahl, 73},
+    {&Programm::totzeitvorfallend, "T3W", "T3R", Form::Ganzzahl, 74},
+    {&Programm::totzeitnachfallend, "T4W", "T4R", Form::Ganzzahl, 75},
 };
-
-constexpr Wertbefehle kWertbefehle[] = {
-    {&Programm::pruefspannungsquelle, {"M1W", "M1R", Form::Ganzzahl, 63}},
-    {&Programm::pruefspannung, {"V1W", "V1R", Form::Zehntel, 65}},
-    {&Programm::anzahlzaehne, {"Z1W", "Z1R", Form::Ganzzahl, 66}},
-    {&Programm::sensorkanaele, {"M2W", "M2R", Form::Ganzzahl, 64}},
-    {&Programm::toleranzhigh, {"L1W", "L1R", Form::Zehntel, 67}},
-    {&Programm::toleranzlow, {"L2W", "L2R", Form::Zehntel, 68}},
-    {&Programm::toleranzphase, {"L3W", "L3R", Form::Ganzzahl, 69}},
-    {&Programm::schwellwertsteigendeflanke, {"V2W", "V2R", Form::Ganzzahl, 70}},
-    {&Programm::schwellwertfallendeflanke, {"V3W", "V3R", Form::Ganzzahl, 71}},
-    {&Programm::totzeitvorsteigend, {"T1W", "T1R", Form::Ganzzahl, 72}},
-    {&Programm::totzeitnachsteigend, {"T2W", "T2R", Form::Ganzzahl, 73}},
-    {&Programm::totzeitvorfallend, {"T3W", "T3R", Form::Ganzzahl, 74}},
-    {&Programm::totzeitnachfallend, {"T4W", "T4R", Form::Ganzzahl, 75}},
-};
-constexpr Befehle kName{"N1W", "N1R", Form::Name, 0};
-constexpr Befehle kStatus{nullptr, "S1R", Form::Status, 0};
+constexpr Befehle kName{nullptr, "N1W", "N1R", Form::Name, 0};
+constexpr Befehle kStatus{nullptr, nullptr, "S1R", Form::Status, 0};
 
 // A keyword's commands, and for a value field its entry in the table.
 struct Parameter {
@@ -61,8 +57,8 @@ Parameter Suchen(const char* keyword) {
   if (std::strcmp(keyword, "status") == 0) return {&kStatus};
   const ProgrammWert* wert = ProgrammWert_ZumKeyword(keyword);
   if (wert == nullptr) return {};
-  for (const Wertbefehle& befehle : kWertbefehle) {
-    if (befehle.feld == wert->feld) return {&befehle.befehle, wert};
+  for (const Befehle& befehle : kWertbefehle) {
+    if (befehle.feld == wert->feld) return {&befehle, wert};
   }
   return {};
 }

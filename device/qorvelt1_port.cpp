@@ -9,7 +9,7 @@ using qorvelt1::Code;
 
 int QORVELT1_Open(int port, int baud) {
   if (baud != QORVELT1_BAUD) return Code(-125, 1);
-  if (port < rs232::kMinPort || port > rs232::kMaxPort) return Code(-100, 2);
+  if (!rs232::ValidPortNumber(port)) return Code(-100, 2);
   rs232::LineSettings settings;
   settings.baud = QORVELT1_BAUD;
   settings.parity = rs232::Parity::Odd;

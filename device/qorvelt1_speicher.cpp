@@ -2,12 +2,10 @@
 
 #include <new>
 #include <string>
-#include <vector>
 
 #include "device/qorvelt1.h"
 #include "device/qorvelt1_transaktion.h"
 #include "device/qorvelt1_zahlen.h"
-#include "device/serial_port.h"
 
 using namespace qorvelt1;
 
@@ -63,18 +61,13 @@ int QORORM1_SpeicherLesen(int port, char adresse, int speichertyp, int startadre
   if (ergebnis != 0) return ergebnis;
 
   const std::size_t soll = 2 * static_cast<std::size_t>(groesse) + 19;
-  std::vector<char> antwort;
+  std::string antwort;
   try {
     antwort.reserve(soll + 1);
   } catch (const std::bad_alloc&) {
     return Code(-600, 230);
   }
-  while (antwort.size() < soll) {
-    const int byte = rs232::ComRdByte(port);
-    if (byte < 0) return Code(-404, 231);
-    antwort.push_back(static_cast<char>(byte));
-    if (byte == kCr) break;
-  }
+  if (!AntwortLesen(port, soll, antwort)) return Code(-404, 231);
   // Length first: no data is decoded from a reply of the wrong size.
   if (antwort.back() != kCr) return Code(-404, 232);
   if (antwort.size() != soll) return Code(-404, 233);

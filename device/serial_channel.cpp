@@ -108,12 +108,10 @@ std::map<int, std::shared_ptr<Channel>>& Registry() {
   return channels;
 }
 
-bool ValidPort(int port) { return port >= kMinPort && port <= kMaxPort; }
-
 }  // namespace
 
 std::shared_ptr<Channel> AttachChannel(int port, std::shared_ptr<ChannelPeer> peer) {
-  if (!ValidPort(port)) return nullptr;
+  if (!ValidPortNumber(port)) return nullptr;
   auto channel = std::make_shared<Channel>(std::move(peer));
   std::lock_guard<std::mutex> lock(RegistryMutex());
   Registry()[port] = channel;

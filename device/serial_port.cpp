@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <string>
 #include <thread>
@@ -30,6 +31,12 @@ bool PortBackend::gone() { return outputQueueLength() == kGone; }
 double CharacterSeconds(const LineSettings& settings) {
   const int bits = 1 + settings.dataBits + (settings.parity == Parity::None ? 0 : 1) + settings.stopBits;
   return settings.baud > 0 ? static_cast<double>(bits) / static_cast<double>(settings.baud) : 0.0;
+}
+
+int PollMilliseconds(double secondsLeft) {
+  if (secondsLeft <= 0.0) return 0;
+  const double ms = std::ceil(secondsLeft * 1000.0);
+  return ms >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
 }
 
 namespace {
@@ -60,6 +67,7 @@ struct OpenPort {
   double timeout = kDefaultComTime;
   double characterSeconds = 0.0;  // line time of one character at the port's settings
   double lineFreeAt = 0.0;        // backend's clock: the last byte written has crossed the line
+  int lastOpenError = kOk;        // kept when the port closes, for LastOpenError
 };
 
 std::array<OpenPort, kMaxPort + 1>& Ports() {
@@ -67,14 +75,9 @@ std::array<OpenPort, kMaxPort + 1>& Ports() {
   return ports;
 }
 
-std::array<int, kMaxPort + 1>& OpenErrors() {
-  static std::array<int, kMaxPort + 1> errors{};
-  return errors;
-}
-
 // Remembers the open's outcome for LastOpenError and passes it on.
 int OpenOutcome(int port, int error) {
-  OpenErrors()[static_cast<std::size_t>(port)] = error;
+  Ports()[static_cast<std::size_t>(port)].lastOpenError = error;
   return error;
 }
 
@@ -82,8 +85,6 @@ TraceFn& Trace() {
   static TraceFn trace;
   return trace;
 }
-
-bool ValidPortNumber(int port) { return port >= kMinPort && port <= kMaxPort; }
 
 // The port's entry when it is open, else null and the error that an
 // operation on it returns.
@@ -142,7 +143,7 @@ int OpenComConfig(int port, const LineSettings& settings) {
 }
 
 int LastOpenError(int port) {
-  return ValidPortNumber(port) ? OpenErrors()[static_cast<std::size_t>(port)] : kOk;
+  return ValidPortNumber(port) ? Ports()[static_cast<std::size_t>(port)].lastOpenError : kOk;
 }
 
 int CloseCom(int port) {

@@ -45,6 +45,7 @@ struct LineSettings {
 
 constexpr int kMinPort = 1;
 constexpr int kMaxPort = 256;
+constexpr bool ValidPortNumber(int port) { return port >= kMinPort && port <= kMaxPort; }
 // Time-out of a port that has just been opened (the session sets its own at once).
 constexpr double kDefaultComTime = 10.0;
 
@@ -84,6 +85,10 @@ bool PortGone(int port);
 // Line time of one character: start bit, data bits, parity bit if any and
 // stop bits at the speed; 7-O-1 at 9600 baud takes 10 bits, 1.04 ms.
 double CharacterSeconds(const LineSettings& settings);
+
+// The seconds left of a wait as poll() takes them: whole milliseconds rounded
+// up, so that a wait never ends a little early and turns into a busy loop.
+int PollMilliseconds(double secondsLeft);
 
 // Optional observer of every byte that crosses a port (velt1ctl --trace).
 enum class Direction { Sent, Received };

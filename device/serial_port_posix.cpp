@@ -11,8 +11,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -38,15 +36,6 @@ double MonotonicSeconds() {
   timespec ts{};
   ::clock_gettime(CLOCK_MONOTONIC, &ts);
   return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-// Milliseconds left until the deadline, rounded up so that poll() never wakes
-// a little early and turns a wait into a busy loop.
-int RemainingMs(double deadline) {
-  const double left = deadline - MonotonicSeconds();
-  if (left <= 0.0) return 0;
-  const double ms = std::ceil(left * 1000.0);
-  return ms >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
 }
 
 int OpenError(int error) {
@@ -231,7 +220,7 @@ class TermiosPort final : public PortBackend {
   int WaitFor(short events, double deadline) {
     for (;;) {
       pollfd p{fd_, events, 0};
-      const int r = io_.poll(&p, 1, RemainingMs(deadline));
+      const int r = io_.poll(&p, 1, PollMilliseconds(deadline - MonotonicSeconds()));
       if (r < 0) {
         if (errno == EINTR) continue;
         return IoError(errno);

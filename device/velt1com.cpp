@@ -87,13 +87,9 @@ void DaxCom_ZugriffBeenden(int code) {
 }
 
 int DaxCom_ParameterLesen(Programm* programm) {
-  int port = 0;
-  char adresse = 0;
-  int code = DaxCom_ZugriffBeginnen(&port, &adresse);
   // Read into a record of our own: the caller's changes only when all went well.
   Programm gelesen = *programm;
-  if (code == 0) code = Lesen(port, adresse, gelesen);
-  DaxCom_ZugriffBeenden(code);
+  const int code = Zugriff([&](int port, char adresse) { return Lesen(port, adresse, gelesen); });
   if (code == 0) *programm = gelesen;
   return code;
 }

@@ -19,25 +19,17 @@ struct Frage {
   const char* text;
 };
 
-const Frage& Sprache(const Frage& deutsch, const Frage& englisch) {
-  return English() ? englisch : deutsch;
-}
+// The German question first, the English one second.
+using Fragen = Frage[2];
 
-const Frage& Schreibfrage() {
-  static const Frage deutsch{"Programme zum Gerät schreiben",
-                             "Nur aktuell ausgewähltes oder alle Programme schreiben?"};
-  static const Frage englisch{"Write programs to device",
-                              "Write all programs or the currently active one only?"};
-  return Sprache(deutsch, englisch);
-}
+constexpr Fragen kSchreibfrage{
+    {"Programme zum Gerät schreiben", "Nur aktuell ausgewähltes oder alle Programme schreiben?"},
+    {"Write programs to device", "Write all programs or the currently active one only?"}};
+constexpr Fragen kLesefrage{
+    {"Programme vom Gerät lesen", "Nur aktuell ausgewähltes oder alle Programme lesen?"},
+    {"Read programs from device", "Read all programs or the currently active one only?"}};
 
-const Frage& Lesefrage() {
-  static const Frage deutsch{"Programme vom Gerät lesen",
-                             "Nur aktuell ausgewähltes oder alle Programme lesen?"};
-  static const Frage englisch{"Read programs from device",
-                              "Read all programs or the currently active one only?"};
-  return Sprache(deutsch, englisch);
-}
+const Frage& InSprache(const Fragen& fragen) { return fragen[English() ? 1 : 0]; }
 
 // "aktuelles" / "alle" / "abbrechen": the focus on the first, Enter stands
 // for "alle", Esc for "abbrechen". Returns the button chosen.
@@ -96,12 +88,12 @@ void FehlerZeigen(int code) {
 
 int Prog_ProgrammeAufGeraetSchreiben() {
   if (const int code = Prog_Plausibilitaetspruefung(&gProgAktuell); code != 0) return code;
-  const int antwort = TransferFragen(Schreibfrage());
+  const int antwort = TransferFragen(InSprache(kSchreibfrage));
   if (antwort != 1 && antwort != 2) return antwort;
   Prog_AktuellInTabelle(gProgIndex);
 
   Geraetedienste dienste;
-  Fortschrittsanzeige anzeige(Schreibfrage().titel);
+  Fortschrittsanzeige anzeige(InSprache(kSchreibfrage).titel);
   const int code =
       Programmtransfer_Schreiben(gProg, gProgIndex, Umfang(antwort), dienste, anzeige.Melder());
   FehlerZeigen(code);
@@ -109,13 +101,13 @@ int Prog_ProgrammeAufGeraetSchreiben() {
 }
 
 int Prog_ProgrammeVonGeraetLesen() {
-  const int antwort = TransferFragen(Lesefrage());
+  const int antwort = TransferFragen(InSprache(kLesefrage));
   if (antwort != 1 && antwort != 2) return antwort;
 
   Geraetedienste dienste;
   LeseErgebnis ergebnis;
   {
-    Fortschrittsanzeige anzeige(Lesefrage().titel);
+    Fortschrittsanzeige anzeige(InSprache(kLesefrage).titel);
     ergebnis = Programmtransfer_Lesen(gProg, gProgIndex, Umfang(antwort), dienste, anzeige.Melder());
   }
   // The list shows every name now in the table, also after a failure; the

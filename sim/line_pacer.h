@@ -3,6 +3,7 @@
 // bit times. Deadlines are absolute, derived from the previous deadline and
 // not from the moment a sleep happened to end, so late wake-ups add no drift.
 
+#include <algorithm>
 #include <chrono>
 
 namespace sim {
@@ -19,9 +20,10 @@ class LinePacer {
 
   // The moment the last bit of a character that is ready at `readyAt` has
   // crossed the line: one character time after the line is free again.
-  Clock::time_point nextCharacter(Clock::time_point readyAt);
-  // When the line is free again; the epoch before the first character.
-  Clock::time_point idleFrom() const { return free_; }
+  Clock::time_point nextCharacter(Clock::time_point readyAt) {
+    free_ = std::max(free_, readyAt) + charTime_;
+    return free_;
+  }
 
  private:
   std::chrono::nanoseconds charTime_;

@@ -1,5 +1,6 @@
 #include "sim/velt1_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -11,10 +12,7 @@ namespace sim {
 namespace {
 
 bool PrintableAscii(const std::string& text) {
-  for (char c : text) {
-    if (c < 0x20 || c > 0x7E) return false;
-  }
-  return true;
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
 void SetName(Programm& set, const std::string& name) {
@@ -37,10 +35,7 @@ int ProgramNumber(const std::string& argument) {
 
 bool Velt1Model::ValidIdentification(const std::string& identification) {
   if (identification.empty() || identification.size() > kMaxReplyBytes - 3) return false;
-  for (char c : identification) {
-    if (c <= 0x20 || c > 0x7E) return false;
-  }
-  return true;
+  return std::all_of(identification.begin(), identification.end(), [](char c) { return c > 0x20 && c <= 0x7E; });
 }
 
 Velt1Model::Velt1Model(std::string identification)

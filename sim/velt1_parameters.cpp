@@ -1,7 +1,6 @@
 #include "sim/velt1_parameters.h"
 
 #include <cstring>
-#include <iterator>
 
 namespace sim {
 
@@ -31,11 +30,6 @@ const Velt1Parameter* FindVelt1Parameter(std::string_view code) {
     if (code == parameter.code) return &parameter;
   }
   return nullptr;
-}
-
-const Velt1Parameter* Velt1Parameters(int& count) {
-  count = static_cast<int>(std::size(kParameters));
-  return kParameters;
 }
 
 Programm DefaultParameterSet() {

@@ -25,9 +25,8 @@ struct Velt1Parameter {
   double fresh;  // the value of a fresh parameter set
 };
 
-// The thirteen numeric parameters, in the order of the parameter set.
+// The numeric parameter of a command's two characters; null for any other.
 const Velt1Parameter* FindVelt1Parameter(std::string_view code);
-const Velt1Parameter* Velt1Parameters(int& count);
 
 // The defaults of a fresh parameter set; the name is left empty.
 Programm DefaultParameterSet();

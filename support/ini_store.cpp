@@ -42,12 +42,10 @@ bool WritableItem(std::string_view tag, std::string_view value) {
 // Removes every item of the tag; returns where the first one stood, or the end.
 std::size_t RemoveItems(IniSection& section, std::string_view tag) {
   auto& items = section.items;
-  const auto first = std::find_if(items.begin(), items.end(),
-                                  [&](const IniItem& item) { return ini::SameName(item.tag, tag); });
+  const auto ofTag = [&](const IniItem& item) { return ini::SameName(item.tag, tag); };
+  const auto first = std::find_if(items.begin(), items.end(), ofTag);
   const std::size_t place = static_cast<std::size_t>(first - items.begin());
-  items.erase(std::remove_if(first, items.end(),
-                             [&](const IniItem& item) { return ini::SameName(item.tag, tag); }),
-              items.end());
+  items.erase(std::remove_if(first, items.end(), ofTag), items.end());
   return place;
 }
 

@@ -63,14 +63,6 @@ std::string FormatStore(const IniStoreData& store) {
   return out;
 }
 
-// Whether the bytes read back as the store's sections and items, unchanged,
-// their quoting included.
-// Items read from a file can still hold what the writer cannot carry: a line
-// the reader would cut, or a tag that would join the split value before it.
-bool ReadsBackUnchanged(const IniStoreData& store, const std::string& bytes) {
-  return ini::ParseFileBytes(bytes) == store.sections;
-}
-
 // The store's own codes for what became of the save.
 int IniCode(file_replace::SaveResult result) {
   using file_replace::SaveResult;
@@ -100,7 +92,11 @@ int Ini_WriteToFile(IniStore store, const std::filesystem::path& path) {
   if (store == nullptr) return INI_ERR_NO_STORE;
   try {
     const std::string bytes = FormatStore(*store);
-    if (!ReadsBackUnchanged(*store, bytes)) return INI_ERR_NO_STORE;
+    // The bytes must read back as the store's sections and items, their quoting
+    // included. Items read from a file can still hold what the writer cannot
+    // carry: a line the reader would cut, or a tag that would join the split
+    // value before it.
+    if (ini::ParseFileBytes(bytes) != store->sections) return INI_ERR_NO_STORE;
     return IniCode(file_replace::SaveFile(path, bytes.data(), bytes.size(), "ini$$", beforeReplaceHook));
   } catch (const std::bad_alloc&) {
     return INI_ERR_OUT_OF_MEMORY;

@@ -44,14 +44,12 @@ void Kopieren(char* puffer, std::size_t groesse, const char* text) {
   Anhaengen(puffer, groesse, text);
 }
 
-// The number in the title is the negated code. Computed in 64 bits, since
-// INT_MIN has no negation in int.
-long long TitelNummer(int code) { return -static_cast<long long>(code); }
-
 void ZeigeFehler(int code, const char* titelText) {
   char titel[QOR_POPUPTITEL_LAENGE];
   char suffix[24];
-  std::snprintf(suffix, sizeof suffix, " #%lld", TitelNummer(code));
+  // The number in the title is the negated code. Computed in 64 bits, since
+  // INT_MIN has no negation in int.
+  std::snprintf(suffix, sizeof suffix, " #%lld", -static_cast<long long>(code));
   Kopieren(titel, sizeof titel - std::strlen(suffix), titelText);
   Anhaengen(titel, sizeof titel, suffix);
   // The message is built after the title: it consumes the user string.

@@ -356,8 +356,6 @@ constexpr Meldung kTabelle[] = {
 
 }  // namespace
 
-std::span<const Meldung> Meldungstabelle() { return kTabelle; }
-
 const Meldung* MeldungSuchen(int nummer) {
   const auto* eintrag = std::lower_bound(
       std::begin(kTabelle), std::end(kTabelle), nummer,

@@ -3,8 +3,6 @@
 // message number. The table is shared by several device families, so it holds
 // far more entries than this program raises.
 
-#include <span>
-
 namespace qor_error {
 
 struct Meldung {
@@ -12,9 +10,6 @@ struct Meldung {
   const char* englisch;
   const char* deutsch;
 };
-
-// All entries, in ascending order of their numbers.
-std::span<const Meldung> Meldungstabelle();
 
 // The entry of a message number, or nullptr when the table has none.
 const Meldung* MeldungSuchen(int nummer);

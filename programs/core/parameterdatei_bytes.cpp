@@ -21,12 +21,6 @@ constexpr std::size_t kSatzGroesse = sizeof(Programm);
 constexpr std::size_t kNamenFeld = sizeof(Programm::programmname);
 static_assert(kErsterSatz + PROGRAMM_ANZAHL * kSatzGroesse == PARAMETERDATEI_GROESSE);
 
-// Length of a text that ends at its NUL or at the end of its field.
-std::size_t TextLaenge(const char* feld, std::size_t feldGroesse) {
-  const void* nul = std::memchr(feld, '\0', feldGroesse);
-  return nul == nullptr ? feldGroesse : static_cast<std::size_t>(static_cast<const char*>(nul) - feld);
-}
-
 // Explicit little-endian, whatever the host's byte order.
 void SchreibeLE(unsigned char* ziel, std::uint64_t wert, int bytes) {
   for (int i = 0; i < bytes; ++i) ziel[i] = static_cast<unsigned char>(wert >> (8 * i));
@@ -40,7 +34,7 @@ std::uint64_t LiesLE(const unsigned char* quelle, int bytes) {
 
 void SatzSchreiben(unsigned char* ziel, const Programm& programm) {
   // At most 31 characters, so the field always ends in a NUL.
-  const std::size_t laenge = TextLaenge(programm.programmname, kNamenFeld - 1);
+  const std::size_t laenge = strnlen(programm.programmname, kNamenFeld - 1);
   std::memcpy(ziel, programm.programmname, laenge);
   std::size_t offset = kNamenFeld;
   for (const ProgrammWert& wert : PROGRAMM_WERTE) {
@@ -64,7 +58,7 @@ Programm SatzLesen(const unsigned char* quelle) {
 // The type field compared as a text that ends at its NUL or at the field's end.
 bool TypStimmt(const unsigned char* feld) {
   const char* text = reinterpret_cast<const char*>(feld);
-  const std::size_t laenge = TextLaenge(text, kTypFeld);
+  const std::size_t laenge = strnlen(text, kTypFeld);
   return laenge == std::strlen(PARAMETERDATEI_TYP) && std::memcmp(text, PARAMETERDATEI_TYP, laenge) == 0;
 }
 

@@ -8,9 +8,7 @@ constexpr std::size_t kNameMax = sizeof(Programm::programmname) - 1;  // a NUL a
 
 std::string Programmname_AlsText(const Programm& programm) {
   std::string text;
-  const void* nul = std::memchr(programm.programmname, '\0', kNameMax);
-  const std::size_t laenge =
-      nul == nullptr ? kNameMax : static_cast<std::size_t>(static_cast<const char*>(nul) - programm.programmname);
+  const std::size_t laenge = strnlen(programm.programmname, kNameMax);
   for (std::size_t i = 0; i < laenge; ++i) {
     const auto byte = static_cast<unsigned char>(programm.programmname[i]);
     if (byte < 0x80) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <optional>
 #include <thread>
 
@@ -48,15 +49,11 @@ void LineServer::queue(Outgoing outgoing) {
 }
 
 void LineServer::releaseDeferred(Clock::time_point now) {
-  std::vector<Deferred> due;
-  for (auto it = deferred_.begin(); it != deferred_.end();) {
-    if (it->start <= now) {
-      due.push_back(std::move(*it));
-      it = deferred_.erase(it);
-    } else {
-      ++it;
-    }
-  }
+  // Taken out before they are scheduled, which may defer some of them again.
+  const auto firstDue = std::stable_partition(deferred_.begin(), deferred_.end(),
+                                              [now](const Deferred& d) { return d.start > now; });
+  std::vector<Deferred> due(std::make_move_iterator(firstDue), std::make_move_iterator(deferred_.end()));
+  deferred_.erase(firstDue, deferred_.end());
   for (const Deferred& d : due) schedule(d.emissions, d.start);
 }
 

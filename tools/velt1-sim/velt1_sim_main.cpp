@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <iostream>
+#include <string>
 
 #include "cli_support.h"
 #include "line_server_posix.h"
@@ -25,11 +25,8 @@ volatile std::sig_atomic_t gStop = 0;
 void OnSignal(int) { gStop = 1; }
 
 void Announce(const PtyLine& line, int com) {
-  if (com > 0) {
-    std::printf("%s COM%d\n", line.slavePath().c_str(), com);
-  } else {
-    std::printf("%s\n", line.slavePath().c_str());
-  }
+  const std::string comText = com > 0 ? " COM" + std::to_string(com) : "";
+  std::printf("%s%s\n", line.slavePath().c_str(), comText.c_str());
   std::fflush(stdout);
 }
 
@@ -48,20 +45,18 @@ int main(int argc, char** argv) {
 
   // Signals reach us only while the server waits, so a shutdown never tears
   // a write in half; the handler only sets a flag.
+  // SIGHUP: the terminal it ran in was closed.
+  constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
   sigset_t blocked, waitMask;
   sigemptyset(&blocked);
-  sigaddset(&blocked, SIGINT);
-  sigaddset(&blocked, SIGTERM);
-  sigaddset(&blocked, SIGHUP);
+  for (const int stopSignal : kStopSignals) sigaddset(&blocked, stopSignal);
   sigprocmask(SIG_BLOCK, &blocked, &waitMask);
-  sigdelset(&waitMask, SIGINT);
-  sigdelset(&waitMask, SIGTERM);
-  sigdelset(&waitMask, SIGHUP);
   struct sigaction action {};
   action.sa_handler = OnSignal;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGHUP, &action, nullptr);  // the terminal it ran in was closed
+  for (const int stopSignal : kStopSignals) {
+    sigdelset(&waitMask, stopSignal);
+    sigaction(stopSignal, &action, nullptr);
+  }
   signal(SIGPIPE, SIG_IGN);
 #ifdef __linux__
   // Paced bytes are due every 1.04 ms; the default timer slack of 50 µs

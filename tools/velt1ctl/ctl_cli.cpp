@@ -114,10 +114,14 @@ void AddDeviceCommands(CLI::App& app, Arguments& given, CtlInvocation& invocatio
     invocation.run = [first, last](const CtlContext& context) { return CtlScan(context, first, last); };
   });
   Command(app, "start", "Messung starten", "--com 20 start")->callback([&invocation] {
-    invocation.run = CtlStart;
+    invocation.run = [](const CtlContext& context) {
+      return QORVELT1_DeviceFunction(context.port, context.address, "start");
+    };
   });
   Command(app, "stop", "Messung stoppen", "--com 20 --address '&' stop")->callback([&invocation] {
-    invocation.run = CtlStop;
+    invocation.run = [](const CtlContext& context) {
+      return QORVELT1_DeviceFunction(context.port, context.address, "stopp");
+    };
   });
   for (const bool store : {false, true}) {
     auto* command = store ? Command(app, "store", "Arbeitsparameter als Programm N speichern", "--com 20 store 5")
@@ -129,7 +133,8 @@ void AddDeviceCommands(CLI::App& app, Arguments& given, CtlInvocation& invocatio
     command->callback([&given, &invocation, store] {
       const int program = Whole(given.program, 10);
       invocation.run = [program, store](const CtlContext& context) {
-        return store ? CtlStore(context, program) : CtlLoad(context, program);
+        return store ? QORVELT1_ProgrammSpeichern(context.port, context.address, program)
+                     : QORVELT1_ProgrammLaden(context.port, context.address, program);
       };
     });
   }
@@ -150,14 +155,18 @@ void AddParameterCommands(CLI::App& app, Arguments& given, CtlInvocation& invoca
   set->callback([&given, &invocation] {
     const std::string keyword = given.keyword;
     if (keyword == "programmname") {
-      invocation.run = [name = given.value](const CtlContext& context) { return CtlSetName(context, name); };
+      invocation.run = [name = given.value](const CtlContext& context) {
+        return QORVELT1_ParameterSchreiben(context.port, context.address, "programmname", 0, 0, name.c_str());
+      };
       return;
     }
     // Range and keyword are the driver's to check; here only that it is a number.
     char* end = nullptr;
     const double value = std::strtod(given.value.c_str(), &end);
     if (given.value.empty() || *end != '\0') throw CLI::ValidationError("set: " + given.value + " ist keine Zahl");
-    invocation.run = [keyword, value](const CtlContext& context) { return CtlSetNumber(context, keyword, value); };
+    invocation.run = [keyword, value](const CtlContext& context) {
+      return QORVELT1_ParameterSchreiben(context.port, context.address, keyword.c_str(), value, 0, nullptr);
+    };
   });
 }
 

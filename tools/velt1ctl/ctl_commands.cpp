@@ -56,22 +56,6 @@ int CtlScan(const CtlContext& context, char first, char last) {
   return 0;
 }
 
-int CtlStart(const CtlContext& context) {
-  return QORVELT1_DeviceFunction(context.port, context.address, "start");
-}
-
-int CtlStop(const CtlContext& context) {
-  return QORVELT1_DeviceFunction(context.port, context.address, "stopp");
-}
-
-int CtlLoad(const CtlContext& context, int program) {
-  return QORVELT1_ProgrammLaden(context.port, context.address, program);
-}
-
-int CtlStore(const CtlContext& context, int program) {
-  return QORVELT1_ProgrammSpeichern(context.port, context.address, program);
-}
-
 int CtlGet(const CtlContext& context, const std::string& keyword) {
   double value = 0;
   int status = 0;
@@ -90,14 +74,6 @@ int CtlGet(const CtlContext& context, const std::string& keyword) {
     std::printf("%.10g\n", value);
   }
   return 0;
-}
-
-int CtlSetName(const CtlContext& context, const std::string& name) {
-  return QORVELT1_ParameterSchreiben(context.port, context.address, "programmname", 0, 0, name.c_str());
-}
-
-int CtlSetNumber(const CtlContext& context, const std::string& keyword, double value) {
-  return QORVELT1_ParameterSchreiben(context.port, context.address, keyword.c_str(), value, 0, nullptr);
 }
 
 int CtlMemRead(const CtlContext& context, int start, int size) {

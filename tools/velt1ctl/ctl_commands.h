@@ -1,7 +1,8 @@
 #pragma once
-// The commands of velt1ctl, each one or a few driver calls on an open port.
-// They print results on standard output and return the driver's code. Their
-// arguments are checked by the command line before the port is opened.
+// The commands of velt1ctl that print a result or take several driver calls on
+// an open port; the command line makes a lone driver call itself. They return
+// the driver's code. Their arguments are checked by the command line before the
+// port is opened.
 
 #include <string>
 #include <vector>
@@ -14,14 +15,7 @@ struct CtlContext {
 int CtlPorts();
 // Addresses first..last, each with its identification or why there is none.
 int CtlScan(const CtlContext& context, char first, char last);
-int CtlStart(const CtlContext& context);
-int CtlStop(const CtlContext& context);
-int CtlLoad(const CtlContext& context, int program);
-int CtlStore(const CtlContext& context, int program);
 int CtlGet(const CtlContext& context, const std::string& keyword);
-// `value` is the name for "programmname", a number for the other keywords.
-int CtlSetName(const CtlContext& context, const std::string& name);
-int CtlSetNumber(const CtlContext& context, const std::string& keyword, double value);
 // The block lies inside the memory (start 0..0xFFFF, size 1..0xFFFF).
 int CtlMemRead(const CtlContext& context, int start, int size);
 // The data (at least one byte) ends inside the memory; it goes in frames of 64 bytes.

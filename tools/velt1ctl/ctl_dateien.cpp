@@ -37,12 +37,6 @@ int JsonLesen(const fs::path& pfad, std::string& text) {
   return 0;
 }
 
-// Through the save routine of the parameter file, with its codes: a link
-// leads to the file it names, a file the user may not write is refused.
-int JsonSchreiben(const fs::path& pfad, const std::string& text) {
-  return Parameterdatei_Speichercode(file_replace::SaveFile(pfad, text.data(), text.size(), "velt1ctl$$"));
-}
-
 }  // namespace
 
 SatzFormat FormatFuer(const fs::path& pfad) {
@@ -61,9 +55,7 @@ int ProgrammsatzLaden(const fs::path& pfad, Programmsatz& satz) {
   std::string fehler;
   std::vector<std::string> warnungen;
   if (!ProgrammsatzAusJson(text, satz, fehler, warnungen)) return Melden(pfad, fehler);
-  for (const std::string& warnung : warnungen) {
-    std::fprintf(stderr, "velt1ctl: %s: Warnung: %s\n", pfad.string().c_str(), warnung.c_str());
-  }
+  for (const std::string& warnung : warnungen) Melden(pfad, "Warnung: " + warnung);
   return 0;
 }
 
@@ -72,5 +64,7 @@ int ProgrammsatzSpeichern(const fs::path& pfad, const Programmsatz& satz) {
   std::string text;
   std::string fehler;
   if (!ProgrammsatzAlsJson(satz, text, fehler)) return Melden(pfad, fehler);
-  return JsonSchreiben(pfad, text);
+  // Through the save routine of the parameter file, with its codes: a link
+  // leads to the file it names, a file the user may not write is refused.
+  return Parameterdatei_Speichercode(file_replace::SaveFile(pfad, text.data(), text.size(), "velt1ctl$$"));
 }

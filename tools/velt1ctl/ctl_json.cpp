@@ -17,12 +17,9 @@ std::string Ort(int eintrag, const std::string& keyword = "") {
 std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm,
                          std::vector<std::string>& warnungen) {
   if (!objekt.is_object()) return Ort(eintrag) + ": kein Objekt";
-  std::size_t bekannt = 0;
   const auto feld = [&](const char* keyword) -> const Json* {
     const auto it = objekt.find(keyword);
-    if (it == objekt.end()) return nullptr;
-    ++bekannt;
-    return &*it;
+    return it == objekt.end() ? nullptr : &*it;
   };
   const Json* name = feld("eintrag");
   if (name == nullptr) return Ort(eintrag) + ": eintrag fehlt";
@@ -46,11 +43,10 @@ std::string EintragLesen(const Json& objekt, int eintrag, Programm& programm,
     programm.*wert.feld = gelesen;
   }
   // A misspelt keyword would otherwise be dropped without a word.
-  if (bekannt != objekt.size()) {
-    for (auto it = objekt.begin(); it != objekt.end(); ++it) {
-      bool gefunden = it.key() == "eintrag" || it.key() == "programmname";
-      for (const ProgrammWert& wert : PROGRAMM_WERTE) gefunden = gefunden || it.key() == wert.keyword;
-      if (!gefunden) return Ort(eintrag, it.key()) + ": unbekanntes Feld";
+  for (auto it = objekt.begin(); it != objekt.end(); ++it) {
+    const std::string& key = it.key();
+    if (key != "eintrag" && key != "programmname" && ProgrammWert_ZumKeyword(key) == nullptr) {
+      return Ort(eintrag, key) + ": unbekanntes Feld";
     }
   }
   return "";

@@ -23,8 +23,7 @@ constexpr int kExitFailure = 1;
 
 int Fail(int code) {
   // Silent codes: the command has printed its own message.
-  if (QOR_FehlerStill(code)) return kExitFailure;
-  std::fprintf(stderr, "%s\n", CtlErrorText(code).c_str());
+  if (!QOR_FehlerStill(code)) std::fprintf(stderr, "%s\n", CtlErrorText(code).c_str());
   return kExitFailure;
 }
 
