@@ -45,13 +45,14 @@ void Forget(std::vector<int>& list, int panel) {
   list.erase(std::remove(list.begin(), list.end(), panel), list.end());
 }
 
+Qt::WindowState WindowStateOf(int zoom) {
+  if (zoom == VAL_MAXIMIZE) return Qt::WindowMaximized;
+  return zoom == VAL_MINIMIZE ? Qt::WindowMinimized : Qt::WindowNoState;
+}
+
 void ShowWindow(PanelRecord& record) {
   PanelWindow* window = record.window;
-  switch (record.zoom) {
-    case VAL_MAXIMIZE: window->setWindowState(Qt::WindowMaximized); break;
-    case VAL_MINIMIZE: window->setWindowState(Qt::WindowMinimized); break;
-    default: break;
-  }
+  if (record.zoom != VAL_NO_ZOOM) window->setWindowState(WindowStateOf(record.zoom));
   window->show();
   // The offscreen platform has no stacking order and warns about raising.
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
@@ -60,24 +61,11 @@ void ShowWindow(PanelRecord& record) {
 }
 
 int SetZoom(PanelRecord& record, int zoom) {
-  PanelWindow* window = record.window;
-  switch (zoom) {
-    case VAL_NO_ZOOM:
-      record.zoom = zoom;
-      window->setWindowState(Qt::WindowNoState);
-      ApplyGeometry(record);
-      return 0;
-    case VAL_MINIMIZE:
-      record.zoom = zoom;
-      window->setWindowState(Qt::WindowMinimized);
-      return 0;
-    case VAL_MAXIMIZE:
-      record.zoom = zoom;
-      window->setWindowState(Qt::WindowMaximized);
-      return 0;
-    default:
-      return UIE_BAD_ATTRIBUTE;
-  }
+  if (zoom != VAL_NO_ZOOM && zoom != VAL_MINIMIZE && zoom != VAL_MAXIMIZE) return UIE_BAD_ATTRIBUTE;
+  record.zoom = zoom;
+  record.window->setWindowState(WindowStateOf(zoom));
+  if (zoom == VAL_NO_ZOOM) ApplyGeometry(record);
+  return 0;
 }
 
 int SetGeometryPart(PanelRecord& record, int attribute, int value) {
