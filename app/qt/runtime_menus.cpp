@@ -20,6 +20,11 @@ MenuEntryRecord* FindEntry(MenuBarRecord& bar, int id) {
   return found == bar.entries.end() ? nullptr : &found->second;
 }
 
+MenuEntryRecord* FindEntry(int menuBar, int id) {
+  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
+  return bar ? FindEntry(*bar, id) : nullptr;
+}
+
 QMenu* MenuOf(MenuBarRecord& bar, int id) {
   MenuEntryRecord* entry = FindEntry(bar, id);
   return entry ? entry->menu : nullptr;
@@ -29,9 +34,7 @@ QMenu* MenuOf(MenuBarRecord& bar, int id) {
 // Qt would toggle it on a click.
 void ConnectItem(int menuBar, int item, QAction* action) {
   QObject::connect(action, &QAction::triggered, [menuBar, item] {
-    MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-    if (!bar) return;
-    if (MenuEntryRecord* entry = FindEntry(*bar, item)) entry->action->setChecked(entry->checked);
+    if (MenuEntryRecord* entry = FindEntry(menuBar, item)) entry->action->setChecked(entry->checked);
     DispatchMenuEvent(menuBar, item);
   });
 }
@@ -57,15 +60,10 @@ int CreateMenuBar(int panel, PanelWindow* window, const ui::MenuBarDef& def) {
   std::map<int, QMenu*> openedSubmenus;
 
   for (const auto& e : def.entries) {
-    MenuEntryRecord entry;
-    entry.id = e.id;
-    entry.kind = e.kind;
-    entry.constant = e.constant;
-    entry.name = e.label;
-    entry.parent = e.parent;
-    entry.callbackName = e.callback;
-    entry.callback = e.callback.empty() ? nullptr : ui::FindMenuCallback(e.callback);
-    entry.checked = e.checked;
+    MenuEntryRecord entry{.id = e.id, .kind = e.kind, .constant = e.constant, .name = e.label,
+                          .parent = e.parent,
+                          .callback = e.callback.empty() ? nullptr : ui::FindMenuCallback(e.callback),
+                          .callbackName = e.callback, .checked = e.checked};
     QMenu* parentMenu = MenuOf(bar, e.parent);
     switch (e.kind) {
       case ui::MenuKind::Menu:
@@ -137,15 +135,9 @@ int NewMenuItem(int menuBar, int menu, const std::string& label, int beforeItem,
   target->insertAction(before, action);
   qtui::ConnectItem(menuBar, id, action);
 
-  MenuEntryRecord entry;
-  entry.id = id;
-  entry.kind = ui::MenuKind::Item;
-  entry.name = label;
-  entry.parent = menu;
-  entry.action = action;
-  entry.callback = callback;
-  entry.callbackData = callbackData;
-  bar->entries[id] = entry;
+  // Added at run time: no constant or callback name of the definition.
+  bar->entries[id] = {.id = id, .kind = ui::MenuKind::Item, .constant = {}, .name = label, .parent = menu,
+                      .action = action, .callback = callback, .callbackData = callbackData, .callbackName = {}};
   return id;
 }
 
@@ -170,8 +162,7 @@ int DiscardMenu(int menuBar, int menu) {
 }
 
 int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   switch (attribute) {
     case ATTR_CHECKED:
@@ -188,8 +179,7 @@ int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int value) {
 }
 
 int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, const std::string& value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   if (attribute != ATTR_ITEM_NAME) return UIE_BAD_ATTRIBUTE;
   if (entry->kind == ui::MenuKind::Separator || entry->kind == ui::MenuKind::Submenu)
@@ -200,8 +190,7 @@ int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, const std::s
 }
 
 int SetMenuBarCallback(int menuBar, int item, MenuCallbackPtr callback, void* callbackData) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, item) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, item);
   if (!entry) return UIE_BAD_MENU;
   entry->callback = callback;
   entry->callbackData = callbackData;
@@ -209,8 +198,7 @@ int SetMenuBarCallback(int menuBar, int item, MenuCallbackPtr callback, void* ca
 }
 
 int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int* value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   if (!value) return UIE_BAD_ATTRIBUTE;
   switch (attribute) {
@@ -221,8 +209,7 @@ int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int* value) 
 }
 
 int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, std::string* value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   if (!value || attribute != ATTR_ITEM_NAME) return UIE_BAD_ATTRIBUTE;
   *value = entry->name;
