@@ -15,10 +15,7 @@
 namespace qtui {
 namespace {
 
-MenuEntryRecord* FindEntry(MenuBarRecord& bar, int id) {
-  auto found = bar.entries.find(id);
-  return found == bar.entries.end() ? nullptr : &found->second;
-}
+MenuEntryRecord* FindEntry(MenuBarRecord& bar, int id) { return FindIn(bar.entries, id); }
 
 MenuEntryRecord* FindEntry(int menuBar, int id) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);

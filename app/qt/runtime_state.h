@@ -109,6 +109,13 @@ struct RuntimeState {
 
 RuntimeState& State();
 
+// The record under a handle or ID, or null.
+template <typename Record>
+Record* FindIn(std::map<int, Record>& records, int key) {
+  auto found = records.find(key);
+  return found == records.end() ? nullptr : &found->second;
+}
+
 PanelRecord* FindPanelRecord(int panel);
 // A control's record, or null and the error that an operation on it answers:
 // UIE_BAD_PANEL, UIE_BAD_CONTROL, or UIE_BAD_ATTRIBUTE when the control does
