@@ -16,7 +16,6 @@ int DiscardPanel(int) { return kNo; }
 int DisplayPanel(int) { return kNo; }
 int HidePanel(int) { return kNo; }
 int GetActivePanel() { return kNo; }
-int InstallPanelCallback(int, PanelCallbackPtr, void*) { return kNo; }
 int SetPanelAttribute(int, int, int) { return kNo; }
 int SetPanelAttribute(int, int, const std::string&) { return kNo; }
 int GetPanelAttribute(int, int, int*) { return kNo; }

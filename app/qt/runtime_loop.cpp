@@ -86,12 +86,10 @@ int QuitUserInterface(int code) {
   return 0;
 }
 
-int SetSystemAttribute(int attribute, int value) {
-  // Qt has no application button of its own besides the windows' buttons;
-  // the setting is kept for whoever asks.
-  if (attribute != ATTR_TASKBAR_BUTTON_VISIBLE) return UIE_BAD_ATTRIBUTE;
-  State().taskbarButtonVisible = value != 0 ? 1 : 0;
-  return 0;
+int SetSystemAttribute(int attribute, int) {
+  // Qt has no application button of its own besides the windows' buttons:
+  // whatever the program asks for, there is nothing to show or hide.
+  return attribute == ATTR_TASKBAR_BUTTON_VISIBLE ? 0 : UIE_BAD_ATTRIBUTE;
 }
 
 int MessagePopup(const std::string& title, const std::string& message) {

@@ -190,14 +190,6 @@ int GetActivePanel() {
   return 0;
 }
 
-int InstallPanelCallback(int panel, PanelCallbackPtr callback, void* callbackData) {
-  PanelRecord* record = FindPanelRecord(panel);
-  if (!record) return UIE_BAD_PANEL;
-  record->callback = callback;
-  record->callbackData = callbackData;
-  return 0;
-}
-
 int SetPanelAttribute(int panel, int attribute, int value) {
   PanelRecord* record = FindPanelRecord(panel);
   if (!record) return UIE_BAD_PANEL;

@@ -76,9 +76,8 @@ int DispatchPanelEvent(int panel, int event, int eventData1, int eventData2) {
   // quit question never runs inside it.
   if (HoldBackWhileDrawing([=] { DispatchPanelEvent(panel, event, eventData1, eventData2); })) return 0;
   PanelCallbackPtr callback = record->callback;
-  void* data = record->callbackData;
   CallbackScope scope;
-  return callback(panel, event, data, eventData1, eventData2);
+  return callback(panel, event, nullptr, eventData1, eventData2);
 }
 
 void DispatchMenuEvent(int menuBar, int item) {

@@ -44,8 +44,7 @@ struct PanelRecord {
   ui::PanelDef def;                     // controls live in `controls`
   PanelWindow* window = nullptr;
   std::map<int, ControlRecord> controls;
-  PanelCallbackPtr callback = nullptr;
-  void* callbackData = nullptr;
+  PanelCallbackPtr callback = nullptr;  // the definition's; panels get no callback data
   int menuBar = 0;
   int backColor = 0;
   int zoom = VAL_NO_ZOOM;
@@ -97,8 +96,6 @@ struct RuntimeState {
   int userEventWait = 1;
   int userEventPanel = 0;
   int userEventControl = 0;
-
-  int taskbarButtonVisible = 1;
 
   // ProcessDrawEvents: while it runs no callback is called; what would have
   // been is kept here and delivered once the operation has returned.
