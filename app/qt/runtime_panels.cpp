@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
-#include <set>
 
 #include "app/qt/control_builder.h"
 #include "app/qt/control_events.h"

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
