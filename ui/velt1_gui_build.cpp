@@ -12,10 +12,8 @@ PanelDef Panel(int id, const std::string& constant, const std::string& title, in
 
 PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
                        int menuBar) {
-  PanelDef p = Panel(id, constant, title, 510, 760);
-  p.callback = "Callback_Panels";
-  p.menuBar = menuBar;
-  return p;
+  return {.id = id, .constant = constant, .title = title, .height = 510, .width = 760,
+          .callback = "Callback_Panels", .menuBar = menuBar};
 }
 
 CtrlDef CommandButton(int id, const std::string& constant, const std::string& label, Rect rect,
