@@ -15,15 +15,13 @@
 namespace qtui {
 namespace {
 
-MenuEntryRecord* FindEntry(MenuBarRecord& bar, int id) { return FindIn(bar.entries, id); }
-
 MenuEntryRecord* FindEntry(int menuBar, int id) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  return bar ? FindEntry(*bar, id) : nullptr;
+  return bar ? FindIn(bar->entries, id) : nullptr;
 }
 
 QMenu* MenuOf(MenuBarRecord& bar, int id) {
-  MenuEntryRecord* entry = FindEntry(bar, id);
+  MenuEntryRecord* entry = FindIn(bar.entries, id);
   return entry ? entry->menu : nullptr;
 }
 
@@ -122,7 +120,7 @@ int NewMenuItem(int menuBar, int menu, const std::string& label, int beforeItem,
   if (!target) return UIE_BAD_MENU;
   QAction* before = nullptr;
   if (beforeItem > 0) {
-    MenuEntryRecord* next = qtui::FindEntry(*bar, beforeItem);
+    MenuEntryRecord* next = qtui::FindIn(bar->entries, beforeItem);
     if (!next || next->parent != menu) return UIE_BAD_MENU;
     before = next->action;
   }
@@ -133,15 +131,16 @@ int NewMenuItem(int menuBar, int menu, const std::string& label, int beforeItem,
   qtui::ConnectItem(menuBar, id, action);
 
   // Added at run time: no constant or callback name of the definition.
-  bar->entries[id] = {.id = id, .kind = ui::MenuKind::Item, .constant = {}, .name = label, .parent = menu,
-                      .action = action, .callback = callback, .callbackData = callbackData, .callbackName = {}};
+  bar->entries[id] = {.id = id, .kind = ui::MenuKind::Item, .constant = {}, .name = label,
+                      .parent = menu, .action = action, .callback = callback,
+                      .callbackData = callbackData, .callbackName = {}};
   return id;
 }
 
 int DiscardMenu(int menuBar, int menu) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);
   if (!bar) return UIE_BAD_MENU;
-  MenuEntryRecord* entry = qtui::FindEntry(*bar, menu);
+  MenuEntryRecord* entry = qtui::FindIn(bar->entries, menu);
   if (!entry || entry->kind != ui::MenuKind::Menu) return UIE_BAD_MENU;
 
   // The menu, its items, their submenus and the submenus' items.

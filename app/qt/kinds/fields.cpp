@@ -82,7 +82,9 @@ class Numeric final : public Field {
     ShowChanged(numeric);
     return 0;
   }
-  int number(const ControlRecord& numeric, double* value) const override { return KeptNumber(numeric, value); }
+  int number(const ControlRecord& numeric, double* value) const override {
+    return KeptNumber(numeric, value);
+  }
   int setAttribute(ControlRecord& numeric, int attribute, double value) const override {
     ui::CtrlDef& def = numeric.def;
     switch (attribute) {
