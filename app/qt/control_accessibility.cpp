@@ -41,9 +41,7 @@ class ShownText : public QAccessibleTextInterface {
 
 // The runtime's interface for a control: what it tells comes from the
 // control's kind.
-class ControlAccessible : public QAccessibleWidget,
-                          public QAccessibleValueInterface,
-                          public ShownText {
+class ControlAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public ShownText {
  public:
   ControlAccessible(QWidget* widget, const ControlKind& kind) : QAccessibleWidget(widget), kind_(kind) {}
   using ShownText::text;

@@ -102,8 +102,7 @@ int GenericMessagePopup(const std::string& title, const std::string& message,
                         const std::string& button3, int focusButton, int enterButton,
                         int escapeButton) {
   if (button1.empty() && button2.empty() && button3.empty()) return UIE_BAD_ATTRIBUTE;
-  if (!qtui::ValidButton(focusButton) || !qtui::ValidButton(enterButton) ||
-      !qtui::ValidButton(escapeButton))
+  if (!qtui::ValidButton(focusButton) || !qtui::ValidButton(enterButton) || !qtui::ValidButton(escapeButton))
     return UIE_BAD_ATTRIBUTE;
   ui::GenericPopupRequest request{title, message, {button1, button2, button3},
                                   focusButton, enterButton, escapeButton};

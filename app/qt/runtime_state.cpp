@@ -101,8 +101,7 @@ void NoteActivated(int panel) {
 
 void ApplyGeometry(PanelRecord& record) {
   const QRect& g = record.geometry;
-  record.window->setGeometry(g.left(), g.top(), g.width(),
-                             g.height() + record.window->menuBarHeight());
+  record.window->setGeometry(g.left(), g.top(), g.width(), g.height() + record.window->menuBarHeight());
   record.window->arrange();
 }
 
