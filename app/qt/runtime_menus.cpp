@@ -96,9 +96,7 @@ int CreateMenuBar(int panel, PanelWindow* window, const ui::MenuBarDef& def) {
 }
 
 void ForgetMenuBarsOf(int panel) {
-  auto& bars = State().menuBars;
-  for (auto it = bars.begin(); it != bars.end();)
-    it = it->second.panel == panel ? bars.erase(it) : std::next(it);
+  std::erase_if(State().menuBars, [panel](const auto& bar) { return bar.second.panel == panel; });
 }
 
 }  // namespace qtui

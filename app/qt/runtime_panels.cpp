@@ -3,7 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <algorithm>
+#include <vector>
 
 #include "app/qt/control_builder.h"
 #include "app/qt/control_events.h"
@@ -38,10 +38,6 @@ std::vector<int> PanelFamily(int panel) {
     for (const auto& [handle, record] : State().panels)
       if (record.parent == family[i]) family.push_back(handle);
   return family;
-}
-
-void Forget(std::vector<int>& list, int panel) {
-  list.erase(std::remove(list.begin(), list.end(), panel), list.end());
 }
 
 Qt::WindowState WindowStateOf(int zoom) {
@@ -151,8 +147,8 @@ int DiscardPanel(int panel) {
   if (!record) return UIE_BAD_PANEL;
   qtui::PanelWindow* window = record->window;
   for (int member : qtui::PanelFamily(panel)) {
-    qtui::Forget(state.popups, member);
-    qtui::Forget(state.activation, member);
+    std::erase(state.popups, member);
+    std::erase(state.activation, member);
     qtui::ForgetMenuBarsOf(member);
     state.panels.erase(member);
   }
@@ -252,7 +248,7 @@ int InstallPopup(int panel) {
   PanelRecord* record = FindPanelRecord(panel);
   if (!record) return UIE_BAD_PANEL;
   auto& popups = State().popups;
-  qtui::Forget(popups, panel);
+  std::erase(popups, panel);
   popups.push_back(panel);
   // Modality takes effect when the window is shown.
   record->window->hide();

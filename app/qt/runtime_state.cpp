@@ -1,7 +1,7 @@
 #include "app/qt/runtime_state.h"
 
 #include <QEventLoop>
-#include <algorithm>
+#include <vector>
 
 #include "app/qt/panel_window.h"
 
@@ -95,7 +95,7 @@ void DispatchMenuEvent(int menuBar, int item) {
 
 void NoteActivated(int panel) {
   auto& order = State().activation;
-  order.erase(std::remove(order.begin(), order.end(), panel), order.end());
+  std::erase(order, panel);
   order.push_back(panel);
 }
 
