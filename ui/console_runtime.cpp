@@ -65,11 +65,10 @@ int SetSystemAttribute(int, int) { return kNo; }
 int ProcessDrawEvents() { return 0; }
 
 int MessagePopup(const std::string& title, const std::string& message) {
-  if (auto responder = ui::CurrentPopupResponder()) {
+  if (auto responder = ui::CurrentPopupResponder())
     responder->messagePopup(title, message);
-    return 0;
-  }
-  std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
+  else
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
   return 0;
 }
 
