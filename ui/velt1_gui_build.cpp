@@ -10,8 +10,7 @@ PanelDef Panel(int id, const std::string& constant, const std::string& title, in
   return {.id = id, .constant = constant, .title = title, .height = height, .width = width};
 }
 
-PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
-                       int menuBar) {
+PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title, int menuBar) {
   return {.id = id, .constant = constant, .title = title, .height = 510, .width = 760,
           .callback = "Callback_Panels", .menuBar = menuBar};
 }

@@ -22,12 +22,11 @@ constexpr const char* kBeenden = "Menu_Datei_Beenden";
 
 // "Datei" with "Beenden", and "Fenster": the bars of the COM and status panels.
 MenuBarDef SmallBar(int id, const char* constant) {
-  return {id, constant,
-          {
-              Menu(2, "DATEI", "Datei"),
-              Item(3, "DATEI_BEENDEN", "Beenden", 2, kBeenden),
-              Menu(4, "FENSTER", "Fenster"),
-          }};
+  return {id, constant, {
+      Menu(2, "DATEI", "Datei"),
+      Item(3, "DATEI_BEENDEN", "Beenden", 2, kBeenden),
+      Menu(4, "FENSTER", "Fenster"),
+  }};
 }
 
 MenuBarDef MainBar() {
