@@ -51,9 +51,10 @@ CtrlDef Numeric(int id, const std::string& constant, const std::string& label, R
 }
 
 CtrlDef StringCtrl(int id, const std::string& constant, const std::string& label, Rect rect,
-                   LabelPos labelPos) {
+                   LabelPos labelPos, bool onlyDisplays) {
   return {.id = id, .constant = constant, .kind = CtrlKind::String, .label = label,
-          .rect = rect, .labelPos = labelPos, .valueType = ValueType::Text};
+          .rect = rect, .labelPos = labelPos, .valueType = ValueType::Text,
+          .indicator = onlyDisplays};
 }
 
 CtrlDef TextMessage(int id, const std::string& constant, const std::string& text, Rect rect) {
@@ -110,9 +111,7 @@ CtrlDef FehlerNummer(int id, const std::string& constant) {
 }
 
 CtrlDef FehlerString(int id, const std::string& constant) {
-  CtrlDef c = StringCtrl(id, constant, "", kStripFehlerString, LabelPos::None);
-  c.indicator = true;
-  return c;
+  return StringCtrl(id, constant, "", kStripFehlerString, LabelPos::None, true);
 }
 
 }  // namespace ui::gui

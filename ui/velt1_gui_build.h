@@ -37,7 +37,7 @@ CtrlDef Numeric(int id, const std::string& constant, const std::string& label, R
                 LabelPos labelPos, ValueType type, double initial, double minimum,
                 double maximum, double increment, int precision, const std::string& callback = "");
 CtrlDef StringCtrl(int id, const std::string& constant, const std::string& label, Rect rect,
-                   LabelPos labelPos);
+                   LabelPos labelPos, bool onlyDisplays = false);
 CtrlDef TextMessage(int id, const std::string& constant, const std::string& text, Rect rect);
 CtrlDef Ring(int id, const std::string& constant, const std::string& label, Rect rect,
              LabelPos labelPos, ValueType type, std::vector<RingItem> items,
