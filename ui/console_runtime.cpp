@@ -7,9 +7,7 @@
 #include "ui/popup_responder.h"
 #include "ui/runtime.h"
 
-namespace {
 constexpr int kNo = UIE_NO_RUNTIME;
-}
 
 int LoadPanel(int, const std::string&, int) { return kNo; }
 int DiscardPanel(int) { return kNo; }

@@ -132,11 +132,10 @@ QAccessibleInterface* ControlInterfaceFactory(const QString&, QObject* object) {
 }  // namespace
 
 void SetUpAccessibility(ControlRecord& control) {
-  static const bool factoryInstalled = [] {
+  [[maybe_unused]] static const bool factoryInstalled = [] {
     QAccessible::installFactory(ControlInterfaceFactory);
     return true;
   }();
-  (void)factoryInstalled;
   QWidget* widget = control.widget;
   if (!widget) return;
   widget->setAccessibleDescription(QString::fromStdString(control.def.constant));
