@@ -12,8 +12,6 @@ class UiLaufzeit {
  public:
   UiLaufzeit();
   ~UiLaufzeit();
-  UiLaufzeit(const UiLaufzeit&) = delete;
-  UiLaufzeit& operator=(const UiLaufzeit&) = delete;
 
   // false when no application object could be set up.
   bool Starten(int& argc, char** argv);

@@ -19,16 +19,11 @@
 
 namespace {
 
+// A panel (with its menu bar, if it has one), or one menu of its bar.
 struct Bild {
   const char* datei;
   int* panel;
-  bool mitMenue;
-};
-
-struct Menue {
-  const char* datei;
-  int* panel;
-  int menu;
+  int menu = 0;
 };
 
 }  // namespace
@@ -56,11 +51,9 @@ int main(int argc, char** argv) {
   }
 
   const Bild bilder[] = {
-      {"mainpanel.png", &gMainPanel, true},     {"companel.png", &gComPanel, true},
-      {"statuspnl.png", &gStatusPanel, true},   {"infopanel.png", &gInfoPanel, false},
-      {"kalibpanel.png", &gKalibrierenPanel, false}, {"renamepnl.png", &gRenamePanel, false},
-  };
-  const Menue menues[] = {
+      {"mainpanel.png", &gMainPanel},          {"companel.png", &gComPanel},
+      {"statuspnl.png", &gStatusPanel},        {"infopanel.png", &gInfoPanel},
+      {"kalibpanel.png", &gKalibrierenPanel},  {"renamepnl.png", &gRenamePanel},
       {"menumain_datei.png", &gMainPanel, MENUMAIN_DATEI},
       {"menumain_programm.png", &gMainPanel, MENUMAIN_PROGRAMM},
       {"menumain_fenster.png", &gMainPanel, MENUMAIN_FENSTER},
@@ -72,17 +65,13 @@ int main(int argc, char** argv) {
   };
 
   int fehler = 0;
-  auto melden = [&](bool ok, const std::filesystem::path& path) {
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.string().c_str());
-    if (!ok) ++fehler;
-  };
   for (const Bild& bild : bilder) {
-    const auto path = folder / bild.datei;
-    melden(qtui::SavePanelImage(*bild.panel, path.string(), bild.mitMenue), path);
-  }
-  for (const Menue& menue : menues) {
-    const auto path = folder / menue.datei;
-    melden(qtui::SaveMenuImage(GetPanelMenuBar(*menue.panel), menue.menu, path.string()), path);
+    const std::string path = (folder / bild.datei).string();
+    const int bar = GetPanelMenuBar(*bild.panel);
+    const bool ok = bild.menu == 0 ? qtui::SavePanelImage(*bild.panel, path, bar > 0)
+                                   : qtui::SaveMenuImage(bar, bild.menu, path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.c_str());
+    if (!ok) ++fehler;
   }
   Func_PanelsFreigeben();
   return fehler == 0 ? 0 : 1;

@@ -7,16 +7,13 @@
 #include "ui/popup_responder.h"
 #include "ui/runtime.h"
 
-namespace {
 constexpr int kNo = UIE_NO_RUNTIME;
-}
 
 int LoadPanel(int, const std::string&, int) { return kNo; }
 int DiscardPanel(int) { return kNo; }
 int DisplayPanel(int) { return kNo; }
 int HidePanel(int) { return kNo; }
 int GetActivePanel() { return kNo; }
-int InstallPanelCallback(int, PanelCallbackPtr, void*) { return kNo; }
 int SetPanelAttribute(int, int, int) { return kNo; }
 int SetPanelAttribute(int, int, const std::string&) { return kNo; }
 int GetPanelAttribute(int, int, int*) { return kNo; }
@@ -66,11 +63,10 @@ int SetSystemAttribute(int, int) { return kNo; }
 int ProcessDrawEvents() { return 0; }
 
 int MessagePopup(const std::string& title, const std::string& message) {
-  if (auto responder = ui::CurrentPopupResponder()) {
+  if (auto responder = ui::CurrentPopupResponder())
     responder->messagePopup(title, message);
-    return 0;
-  }
-  std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
+  else
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
   return 0;
 }
 

@@ -8,12 +8,6 @@ const PanelDef* FindPanel(const Definition& definition, int resourceId) {
   return nullptr;
 }
 
-const CtrlDef* FindControl(const PanelDef& panel, int controlId) {
-  for (const auto& control : panel.controls)
-    if (control.id == controlId) return &control;
-  return nullptr;
-}
-
 const MenuBarDef* FindMenuBar(const Definition& definition, int resourceId) {
   for (const auto& bar : definition.menuBars)
     if (bar.id == resourceId) return &bar;

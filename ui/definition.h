@@ -115,7 +115,6 @@ const Definition& Velt1Gui();
 
 // Look-ups; null when there is none.
 const PanelDef* FindPanel(const Definition& definition, int resourceId);
-const CtrlDef* FindControl(const PanelDef& panel, int controlId);
 const MenuBarDef* FindMenuBar(const Definition& definition, int resourceId);
 
 }  // namespace ui

@@ -38,10 +38,7 @@ int Fenster_Anzahl() { return gFensterAnzahl; }
 
 int Fenster_PanelZurListeHinzufuegen(int panel, const std::string& name, int menu) {
   if (gFensterAnzahl >= MAX_FENSTER) return -1;
-  Fenster& entry = gFenster[static_cast<std::size_t>(gFensterAnzahl++)];
-  entry.panel = panel;
-  entry.name = Gekuerzt(name);
-  entry.menu = menu;
+  gFenster[static_cast<std::size_t>(gFensterAnzahl++)] = {panel, Gekuerzt(name), menu};
   return 0;
 }
 

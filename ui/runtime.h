@@ -96,7 +96,6 @@ int DiscardPanel(int panel);
 int DisplayPanel(int panel);
 int HidePanel(int panel);
 int GetActivePanel();
-int InstallPanelCallback(int panel, PanelCallbackPtr callback, void* callbackData);
 
 int SetPanelAttribute(int panel, int attribute, int value);
 int SetPanelAttribute(int panel, int attribute, const std::string& value);

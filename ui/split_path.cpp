@@ -5,17 +5,11 @@
 
 int SplitPath(const std::string& path, std::string* drive, std::string* directory,
               std::string* fileName) {
-  std::string rest = path;
-  std::string driveText;
-  if (rest.size() >= 2 && rest[1] == ':') {
-    driveText = rest.substr(0, 2);
-    rest.erase(0, 2);
-  }
-  const auto cut = rest.find_last_of("/\\");
-  const std::string dirText = cut == std::string::npos ? "" : rest.substr(0, cut + 1);
-  const std::string fileText = cut == std::string::npos ? rest : rest.substr(cut + 1);
-  if (drive) *drive = driveText;
-  if (directory) *directory = dirText;
-  if (fileName) *fileName = fileText;
+  const std::size_t driveLength = path.size() >= 2 && path[1] == ':' ? 2 : 0;
+  const std::string rest = path.substr(driveLength);
+  const std::size_t cut = rest.find_last_of("/\\") + 1;  // 0 without a separator (npos + 1)
+  if (drive) *drive = path.substr(0, driveLength);
+  if (directory) *directory = rest.substr(0, cut);
+  if (fileName) *fileName = rest.substr(cut);
   return 0;
 }

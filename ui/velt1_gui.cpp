@@ -8,15 +8,13 @@
 namespace ui {
 
 const Definition& Velt1Gui() {
-  static const Definition definition = [] {
-    Definition d;
-    d.file = "VELT1SteuerungGui.uir";
-    d.backColor = 0xECE9D8;  // 236, 233, 216
-    d.panels = {gui::ComPanel(),    gui::InfoPanel(),   gui::KalibPanel(),
-                gui::MainPanel(),   gui::RenamePanel(), gui::StatusPanel()};
-    d.menuBars = gui::MenuBars();
-    return d;
-  }();
+  static const Definition definition{
+      .file = "VELT1SteuerungGui.uir",
+      .panels = {gui::ComPanel(), gui::InfoPanel(), gui::KalibPanel(), gui::MainPanel(),
+                 gui::RenamePanel(), gui::StatusPanel()},
+      .menuBars = gui::MenuBars(),
+      .backColor = 0xECE9D8,  // 236, 233, 216
+  };
   return definition;
 }
 

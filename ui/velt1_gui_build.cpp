@@ -10,12 +10,9 @@ PanelDef Panel(int id, const std::string& constant, const std::string& title, in
   return {.id = id, .constant = constant, .title = title, .height = height, .width = width};
 }
 
-PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
-                       int menuBar) {
-  PanelDef p = Panel(id, constant, title, 510, 760);
-  p.callback = "Callback_Panels";
-  p.menuBar = menuBar;
-  return p;
+PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title, int menuBar) {
+  return {.id = id, .constant = constant, .title = title, .height = 510, .width = 760,
+          .callback = "Callback_Panels", .menuBar = menuBar};
 }
 
 CtrlDef CommandButton(int id, const std::string& constant, const std::string& label, Rect rect,
@@ -54,9 +51,10 @@ CtrlDef Numeric(int id, const std::string& constant, const std::string& label, R
 }
 
 CtrlDef StringCtrl(int id, const std::string& constant, const std::string& label, Rect rect,
-                   LabelPos labelPos) {
+                   LabelPos labelPos, bool onlyDisplays) {
   return {.id = id, .constant = constant, .kind = CtrlKind::String, .label = label,
-          .rect = rect, .labelPos = labelPos, .valueType = ValueType::Text};
+          .rect = rect, .labelPos = labelPos, .valueType = ValueType::Text,
+          .indicator = onlyDisplays};
 }
 
 CtrlDef TextMessage(int id, const std::string& constant, const std::string& text, Rect rect) {
@@ -113,9 +111,7 @@ CtrlDef FehlerNummer(int id, const std::string& constant) {
 }
 
 CtrlDef FehlerString(int id, const std::string& constant) {
-  CtrlDef c = StringCtrl(id, constant, "", kStripFehlerString, LabelPos::None);
-  c.indicator = true;
-  return c;
+  return StringCtrl(id, constant, "", kStripFehlerString, LabelPos::None, true);
 }
 
 }  // namespace ui::gui

@@ -23,8 +23,7 @@ inline constexpr Rect kBackButton{400, 544, 200, 28};
 // which share their size, the panel callback and a menu bar of their own.
 PanelDef Panel(int id, const std::string& constant, const std::string& title, int height,
                int width);
-PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title,
-                       int menuBar);
+PanelDef TopLevelPanel(int id, const std::string& constant, const std::string& title, int menuBar);
 
 CtrlDef CommandButton(int id, const std::string& constant, const std::string& label, Rect rect,
                       const std::string& callback = "");
@@ -36,10 +35,9 @@ CtrlDef Led(int id, const std::string& constant, const std::string& label, Rect 
             int initial = 0, LabelPos labelPos = LabelPos::Right);
 CtrlDef Numeric(int id, const std::string& constant, const std::string& label, Rect rect,
                 LabelPos labelPos, ValueType type, double initial, double minimum,
-                double maximum, double increment, int precision,
-                const std::string& callback = "");
+                double maximum, double increment, int precision, const std::string& callback = "");
 CtrlDef StringCtrl(int id, const std::string& constant, const std::string& label, Rect rect,
-                   LabelPos labelPos);
+                   LabelPos labelPos, bool onlyDisplays = false);
 CtrlDef TextMessage(int id, const std::string& constant, const std::string& text, Rect rect);
 CtrlDef Ring(int id, const std::string& constant, const std::string& label, Rect rect,
              LabelPos labelPos, ValueType type, std::vector<RingItem> items,

@@ -52,9 +52,8 @@ PanelDef ComPanel() {
     p.controls.push_back(Led(COMPANEL_LED1 + n - 1, "LED" + std::to_string(n),
                              std::to_string(n), {162, 176 + (n - 1) * 44, 16, 16}));
   // The identification the device answered: shown, not typed.
-  CtrlDef id = StringCtrl(COMPANEL_ID, "ID", "ID", {102, 256, 488, 24}, LabelPos::Left);
-  id.indicator = true;
-  p.controls.push_back(id);
+  p.controls.push_back(
+      StringCtrl(COMPANEL_ID, "ID", "ID", {102, 256, 488, 24}, LabelPos::Left, true));
   p.controls.push_back(
       TextMessage(COMPANEL_SCANNTEXT, "SCANNTEXT", "Suche Gerät ...", {196, 176, 400, 20}));
   return p;

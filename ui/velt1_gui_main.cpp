@@ -39,8 +39,7 @@ PanelDef MainPanel() {
   PanelDef p = TopLevelPanel(MAINPANEL, "MAINPANEL", "Gerät Steuerung", MENUMAIN);
   p.controls = {
       PictureButton(MAINPANEL_LADEN, "LADEN", Image::LoadFile, {16, 16, 40, 40}, kButtons),
-      PictureButton(MAINPANEL_SPEICHERN, "SPEICHERN", Image::SaveFile, {16, 64, 40, 40},
-                    kButtons),
+      PictureButton(MAINPANEL_SPEICHERN, "SPEICHERN", Image::SaveFile, {16, 64, 40, 40}, kButtons),
       Ring(MAINPANEL_PROGRAMMLISTE, "PROGRAMMLISTE", "Programme", {94, 16, 280, 24},
            LabelPos::Top, ValueType::Int, {}, "Callback_Programmliste"),
       CommandButton(MAINPANEL_PROGLESEN, "PROGLESEN", "vom Gerät lesen", {130, 16, 280, 28},

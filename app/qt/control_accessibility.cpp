@@ -14,14 +14,6 @@ namespace {
 
 constexpr char kOwnInterfaceProperty[] = "velt1AccessibleKind";
 
-// The controls whose state or actions the toolkit's interfaces would tell
-// wrongly: a toggle's action would flip it past its callback, a press would
-// skip the click event, an LED or picture would say nothing at all, and a
-// display would take a value or a text from assistive technology.
-bool HasOwnInterface(const ControlRecord& control) {
-  return control.def.indicator || KindOf(control).hasOwnInterface();
-}
-
 // What a lamp, a ring, the COM picture or a display shows, as a text: AT-SPI
 // has no other place where a client reads it. Read only: no caret, no
 // selection.
@@ -49,9 +41,7 @@ class ShownText : public QAccessibleTextInterface {
 
 // The runtime's interface for a control: what it tells comes from the
 // control's kind.
-class ControlAccessible : public QAccessibleWidget,
-                          public QAccessibleValueInterface,
-                          public ShownText {
+class ControlAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public ShownText {
  public:
   ControlAccessible(QWidget* widget, const ControlKind& kind) : QAccessibleWidget(widget), kind_(kind) {}
   using ShownText::text;
@@ -142,16 +132,19 @@ QAccessibleInterface* ControlInterfaceFactory(const QString&, QObject* object) {
 }  // namespace
 
 void SetUpAccessibility(ControlRecord& control) {
-  static const bool factoryInstalled = [] {
+  [[maybe_unused]] static const bool factoryInstalled = [] {
     QAccessible::installFactory(ControlInterfaceFactory);
     return true;
   }();
-  (void)factoryInstalled;
   QWidget* widget = control.widget;
   if (!widget) return;
   widget->setAccessibleDescription(QString::fromStdString(control.def.constant));
   RefreshAccessibleName(control);
-  if (!HasOwnInterface(control)) return;
+  // The runtime's own interface where the toolkit's would tell state or
+  // actions wrongly: a toggle's action would flip it past its callback, a
+  // press would skip the click event, an LED or picture would say nothing at
+  // all, and a display would take a value or a text from assistive technology.
+  if (!control.def.indicator && !KindOf(control).hasOwnInterface()) return;
   widget->setProperty(kOwnInterfaceProperty, static_cast<int>(control.def.kind));
   // A screen reader that listened while the widget was made may have had the
   // toolkit's interface made for it already: that one gives way to ours.

@@ -20,8 +20,7 @@ class ControlEventFilter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::KeyPress)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::KeyPress)
       return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !widget->isEnabled()) return false;

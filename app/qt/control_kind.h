@@ -73,6 +73,11 @@ inline const ControlKind& KindOf(const ControlRecord& control) { return KindOf(c
 // What the kinds share.
 // A number as the int API gives it: rounded, within int.
 int ToInt(double value);
+// The number of a kind that keeps it in the record (numerics, LEDs, toggles).
+inline int KeptNumber(const ControlRecord& control, double* value) {
+  *value = control.value;
+  return 0;
+}
 void Commit(int panel, int control);
 // The label beside a control after its text changed: text, place, the
 // control's accessible name.

@@ -8,8 +8,6 @@
 
 namespace qtui {
 
-LedWidget::LedWidget(QWidget* parent) : QWidget(parent) {}
-
 void LedWidget::setOn(bool on) {
   on_ = on;
   update();
@@ -38,8 +36,6 @@ void LedWidget::paintEvent(QPaintEvent*) {
   p.setBrush(shine);
   p.drawEllipse(lamp);
 }
-
-ImageWidget::ImageWidget(ui::Image image, QWidget* parent) : QWidget(parent), image_(image) {}
 
 void ImageWidget::setImageValue(int value) {
   value_ = value;

@@ -13,9 +13,8 @@ namespace qtui {
 // A round lamp: lit in its on-colour, dark when off, grey when dimmed.
 class LedWidget : public QWidget {
  public:
-  explicit LedWidget(QWidget* parent);
+  explicit LedWidget(QWidget* parent) : QWidget(parent) {}
   void setOn(bool on);
-  bool isOn() const { return on_; }
   void setOnColor(int rgb);
 
  protected:
@@ -29,9 +28,8 @@ class LedWidget : public QWidget {
 // A picture, or the picture a picture ring shows for its current value.
 class ImageWidget : public QWidget {
  public:
-  ImageWidget(ui::Image image, QWidget* parent);
+  ImageWidget(ui::Image image, QWidget* parent) : QWidget(parent), image_(image) {}
   void setImageValue(int value);
-  int imageValue() const { return value_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -31,11 +31,7 @@ void DrawComState(QPainter& p, const QRectF& r, int value) {
   p.setBrush(shell);
   p.drawPath(trapezoid);
 
-  QString caption;
-  if (value == 99)
-    caption = QStringLiteral(">16");
-  else if (open)
-    caption = QString::number(value);
+  const QString caption = value == 99 ? QStringLiteral(">16") : open ? QString::number(value) : QString();
   if (!caption.isEmpty()) {
     font.setPixelSize(std::max(8, static_cast<int>(face.height() * 0.62)));
     p.setFont(font);

@@ -14,9 +14,7 @@ class PanelWindow : public QWidget {
   // A top-level window when parentWindow is null, else a dialog window of it.
   PanelWindow(int panel, QWidget* parentWindow);
 
-  int panel() const { return panel_; }
   QWidget* clientArea() const { return client_; }
-  QMenuBar* menuBar() const { return menuBar_; }
   void setMenuBar(QMenuBar* bar);
   int menuBarHeight() const;
   void setBackColor(int rgb);

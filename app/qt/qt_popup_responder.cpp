@@ -31,10 +31,7 @@ QStringList Patterns(const std::string& list) {
 
 bool MatchesAny(const QString& fileName, const QStringList& patterns) {
   for (const QString& pattern : patterns)
-    if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
-                           QRegularExpression::CaseInsensitiveOption)
-            .match(fileName)
-            .hasMatch())
+    if (QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive).match(fileName).hasMatch())
       return true;
   return false;
 }
@@ -109,8 +106,7 @@ int QtPopupResponder::fileSelectPopup(const ui::FileSelectRequest& request, std:
     }
     QString chosen = dialog.selectedFiles().first();
     const QFileInfo info(chosen);
-    if (request.restrictDirectory &&
-        QDir(info.absolutePath()) != QDir(startDirectory)) {
+    if (request.restrictDirectory && QDir(info.absolutePath()) != QDir(startDirectory)) {
       QMessageBox::information(&dialog, dialog.windowTitle(),
                                QStringLiteral("Bitte eine Datei im Verzeichnis %1 wählen.")
                                    .arg(QDir::toNativeSeparators(startDirectory)));

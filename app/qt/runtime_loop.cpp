@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <memory>
+#include <utility>
 
 #include "app/qt/qt_popup_responder.h"
 #include "app/qt/qt_runtime.h"
@@ -30,26 +31,23 @@ void InstallQtRuntime() {
 
 int WaitForUserCommit(int* panel, int* control) {
   RuntimeState& state = State();
-  const bool wasWaiting = state.userEventWaiting;
-  QEventLoop* outerLoop = state.userEventLoop;
-  state.userEventWaiting = true;
+  const bool wasWaiting = std::exchange(state.userEventWaiting, true);
   state.userEventPanel = 0;
   state.userEventControl = 0;
   if (state.userEventWait) {
     QEventLoop loop;
-    state.userEventLoop = &loop;
+    QEventLoop* outerLoop = std::exchange(state.userEventLoop, &loop);
     if (!state.quitRequested && !state.quitCodePending) loop.exec();
     state.userEventLoop = outerLoop;
   } else {
     QCoreApplication::processEvents();
   }
   state.userEventWaiting = wasWaiting;
-  const bool committed = state.userEventPanel != 0;
-  if (panel) *panel = state.userEventPanel;
-  if (control) *control = state.userEventControl;
-  state.userEventPanel = 0;
-  state.userEventControl = 0;
-  return committed ? EVENT_COMMIT : EVENT_NONE;
+  const int committedPanel = std::exchange(state.userEventPanel, 0);
+  const int committedControl = std::exchange(state.userEventControl, 0);
+  if (panel) *panel = committedPanel;
+  if (control) *control = committedControl;
+  return committedPanel != 0 ? EVENT_COMMIT : EVENT_NONE;
 }
 
 }  // namespace qtui
@@ -62,8 +60,7 @@ int RunUserInterface() {
   // A quit requested before the loop ran ends it at once.
   if (!state.quitRequested) {
     QEventLoop loop;
-    QEventLoop* outer = state.mainLoop;
-    state.mainLoop = &loop;
+    QEventLoop* outer = std::exchange(state.mainLoop, &loop);
     loop.exec();
     state.mainLoop = outer;
   }
@@ -86,12 +83,10 @@ int QuitUserInterface(int code) {
   return 0;
 }
 
-int SetSystemAttribute(int attribute, int value) {
-  // Qt has no application button of its own besides the windows' buttons;
-  // the setting is kept for whoever asks.
-  if (attribute != ATTR_TASKBAR_BUTTON_VISIBLE) return UIE_BAD_ATTRIBUTE;
-  State().taskbarButtonVisible = value != 0 ? 1 : 0;
-  return 0;
+int SetSystemAttribute(int attribute, int) {
+  // Qt has no application button of its own besides the windows' buttons:
+  // whatever the program asks for, there is nothing to show or hide.
+  return attribute == ATTR_TASKBAR_BUTTON_VISIBLE ? 0 : UIE_BAD_ATTRIBUTE;
 }
 
 int MessagePopup(const std::string& title, const std::string& message) {
@@ -104,8 +99,7 @@ int GenericMessagePopup(const std::string& title, const std::string& message,
                         const std::string& button3, int focusButton, int enterButton,
                         int escapeButton) {
   if (button1.empty() && button2.empty() && button3.empty()) return UIE_BAD_ATTRIBUTE;
-  if (!qtui::ValidButton(focusButton) || !qtui::ValidButton(enterButton) ||
-      !qtui::ValidButton(escapeButton))
+  if (!qtui::ValidButton(focusButton) || !qtui::ValidButton(enterButton) || !qtui::ValidButton(escapeButton))
     return UIE_BAD_ATTRIBUTE;
   ui::GenericPopupRequest request{title, message, {button1, button2, button3},
                                   focusButton, enterButton, escapeButton};
@@ -127,8 +121,7 @@ int FileSelectPopup(const std::string& defaultDirectory, const std::string& defa
 int GetUserEvent(int wait, int* panel, int* control) {
   qtui::RuntimeState& state = State();
   const int popup = state.popups.empty() ? 0 : state.popups.back();
-  const int outerWait = state.userEventWait;
-  state.userEventWait = wait;
+  const int outerWait = std::exchange(state.userEventWait, wait);
   int eventPanel = 0;
   int eventControl = 0;
   const int event = qtui::Responder()->userEvent(popup, &eventPanel, &eventControl);

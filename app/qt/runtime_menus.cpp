@@ -15,13 +15,13 @@
 namespace qtui {
 namespace {
 
-MenuEntryRecord* FindEntry(MenuBarRecord& bar, int id) {
-  auto found = bar.entries.find(id);
-  return found == bar.entries.end() ? nullptr : &found->second;
+MenuEntryRecord* FindEntry(int menuBar, int id) {
+  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
+  return bar ? FindIn(bar->entries, id) : nullptr;
 }
 
 QMenu* MenuOf(MenuBarRecord& bar, int id) {
-  MenuEntryRecord* entry = FindEntry(bar, id);
+  MenuEntryRecord* entry = FindIn(bar.entries, id);
   return entry ? entry->menu : nullptr;
 }
 
@@ -29,9 +29,7 @@ QMenu* MenuOf(MenuBarRecord& bar, int id) {
 // Qt would toggle it on a click.
 void ConnectItem(int menuBar, int item, QAction* action) {
   QObject::connect(action, &QAction::triggered, [menuBar, item] {
-    MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-    if (!bar) return;
-    if (MenuEntryRecord* entry = FindEntry(*bar, item)) entry->action->setChecked(entry->checked);
+    if (MenuEntryRecord* entry = FindEntry(menuBar, item)) entry->action->setChecked(entry->checked);
     DispatchMenuEvent(menuBar, item);
   });
 }
@@ -57,15 +55,10 @@ int CreateMenuBar(int panel, PanelWindow* window, const ui::MenuBarDef& def) {
   std::map<int, QMenu*> openedSubmenus;
 
   for (const auto& e : def.entries) {
-    MenuEntryRecord entry;
-    entry.id = e.id;
-    entry.kind = e.kind;
-    entry.constant = e.constant;
-    entry.name = e.label;
-    entry.parent = e.parent;
-    entry.callbackName = e.callback;
-    entry.callback = e.callback.empty() ? nullptr : ui::FindMenuCallback(e.callback);
-    entry.checked = e.checked;
+    MenuEntryRecord entry{.id = e.id, .kind = e.kind, .constant = e.constant, .name = e.label,
+                          .parent = e.parent,
+                          .callback = e.callback.empty() ? nullptr : ui::FindMenuCallback(e.callback),
+                          .callbackName = e.callback, .checked = e.checked};
     QMenu* parentMenu = MenuOf(bar, e.parent);
     switch (e.kind) {
       case ui::MenuKind::Menu:
@@ -103,9 +96,7 @@ int CreateMenuBar(int panel, PanelWindow* window, const ui::MenuBarDef& def) {
 }
 
 void ForgetMenuBarsOf(int panel) {
-  auto& bars = State().menuBars;
-  for (auto it = bars.begin(); it != bars.end();)
-    it = it->second.panel == panel ? bars.erase(it) : std::next(it);
+  std::erase_if(State().menuBars, [panel](const auto& bar) { return bar.second.panel == panel; });
 }
 
 }  // namespace qtui
@@ -127,7 +118,7 @@ int NewMenuItem(int menuBar, int menu, const std::string& label, int beforeItem,
   if (!target) return UIE_BAD_MENU;
   QAction* before = nullptr;
   if (beforeItem > 0) {
-    MenuEntryRecord* next = qtui::FindEntry(*bar, beforeItem);
+    MenuEntryRecord* next = qtui::FindIn(bar->entries, beforeItem);
     if (!next || next->parent != menu) return UIE_BAD_MENU;
     before = next->action;
   }
@@ -137,22 +128,17 @@ int NewMenuItem(int menuBar, int menu, const std::string& label, int beforeItem,
   target->insertAction(before, action);
   qtui::ConnectItem(menuBar, id, action);
 
-  MenuEntryRecord entry;
-  entry.id = id;
-  entry.kind = ui::MenuKind::Item;
-  entry.name = label;
-  entry.parent = menu;
-  entry.action = action;
-  entry.callback = callback;
-  entry.callbackData = callbackData;
-  bar->entries[id] = entry;
+  // Added at run time: no constant or callback name of the definition.
+  bar->entries[id] = {.id = id, .kind = ui::MenuKind::Item, .constant = {}, .name = label,
+                      .parent = menu, .action = action, .callback = callback,
+                      .callbackData = callbackData, .callbackName = {}};
   return id;
 }
 
 int DiscardMenu(int menuBar, int menu) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);
   if (!bar) return UIE_BAD_MENU;
-  MenuEntryRecord* entry = qtui::FindEntry(*bar, menu);
+  MenuEntryRecord* entry = qtui::FindIn(bar->entries, menu);
   if (!entry || entry->kind != ui::MenuKind::Menu) return UIE_BAD_MENU;
 
   // The menu, its items, their submenus and the submenus' items.
@@ -170,8 +156,7 @@ int DiscardMenu(int menuBar, int menu) {
 }
 
 int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   switch (attribute) {
     case ATTR_CHECKED:
@@ -188,8 +173,7 @@ int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int value) {
 }
 
 int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, const std::string& value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   if (attribute != ATTR_ITEM_NAME) return UIE_BAD_ATTRIBUTE;
   if (entry->kind == ui::MenuKind::Separator || entry->kind == ui::MenuKind::Submenu)
@@ -200,8 +184,7 @@ int SetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, const std::s
 }
 
 int SetMenuBarCallback(int menuBar, int item, MenuCallbackPtr callback, void* callbackData) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, item) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, item);
   if (!entry) return UIE_BAD_MENU;
   entry->callback = callback;
   entry->callbackData = callbackData;
@@ -209,8 +192,7 @@ int SetMenuBarCallback(int menuBar, int item, MenuCallbackPtr callback, void* ca
 }
 
 int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int* value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   if (!value) return UIE_BAD_ATTRIBUTE;
   switch (attribute) {
@@ -221,8 +203,7 @@ int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, int* value) 
 }
 
 int GetMenuBarAttribute(int menuBar, int menuOrItem, int attribute, std::string* value) {
-  MenuBarRecord* bar = FindMenuBarRecord(menuBar);
-  MenuEntryRecord* entry = bar ? qtui::FindEntry(*bar, menuOrItem) : nullptr;
+  MenuEntryRecord* entry = qtui::FindEntry(menuBar, menuOrItem);
   if (!entry) return UIE_BAD_MENU;
   if (!value || attribute != ATTR_ITEM_NAME) return UIE_BAD_ATTRIBUTE;
   *value = entry->name;

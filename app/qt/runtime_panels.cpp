@@ -3,8 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <algorithm>
-#include <set>
+#include <vector>
 
 #include "app/qt/control_builder.h"
 #include "app/qt/control_events.h"
@@ -41,17 +40,14 @@ std::vector<int> PanelFamily(int panel) {
   return family;
 }
 
-void Forget(std::vector<int>& list, int panel) {
-  list.erase(std::remove(list.begin(), list.end(), panel), list.end());
+Qt::WindowState WindowStateOf(int zoom) {
+  if (zoom == VAL_MAXIMIZE) return Qt::WindowMaximized;
+  return zoom == VAL_MINIMIZE ? Qt::WindowMinimized : Qt::WindowNoState;
 }
 
 void ShowWindow(PanelRecord& record) {
   PanelWindow* window = record.window;
-  switch (record.zoom) {
-    case VAL_MAXIMIZE: window->setWindowState(Qt::WindowMaximized); break;
-    case VAL_MINIMIZE: window->setWindowState(Qt::WindowMinimized); break;
-    default: break;
-  }
+  if (record.zoom != VAL_NO_ZOOM) window->setWindowState(WindowStateOf(record.zoom));
   window->show();
   // The offscreen platform has no stacking order and warns about raising.
   if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
@@ -60,24 +56,11 @@ void ShowWindow(PanelRecord& record) {
 }
 
 int SetZoom(PanelRecord& record, int zoom) {
-  PanelWindow* window = record.window;
-  switch (zoom) {
-    case VAL_NO_ZOOM:
-      record.zoom = zoom;
-      window->setWindowState(Qt::WindowNoState);
-      ApplyGeometry(record);
-      return 0;
-    case VAL_MINIMIZE:
-      record.zoom = zoom;
-      window->setWindowState(Qt::WindowMinimized);
-      return 0;
-    case VAL_MAXIMIZE:
-      record.zoom = zoom;
-      window->setWindowState(Qt::WindowMaximized);
-      return 0;
-    default:
-      return UIE_BAD_ATTRIBUTE;
-  }
+  if (zoom != VAL_NO_ZOOM && zoom != VAL_MINIMIZE && zoom != VAL_MAXIMIZE) return UIE_BAD_ATTRIBUTE;
+  record.zoom = zoom;
+  record.window->setWindowState(WindowStateOf(zoom));
+  if (zoom == VAL_NO_ZOOM) ApplyGeometry(record);
+  return 0;
 }
 
 int SetGeometryPart(PanelRecord& record, int attribute, int value) {
@@ -164,8 +147,8 @@ int DiscardPanel(int panel) {
   if (!record) return UIE_BAD_PANEL;
   qtui::PanelWindow* window = record->window;
   for (int member : qtui::PanelFamily(panel)) {
-    qtui::Forget(state.popups, member);
-    qtui::Forget(state.activation, member);
+    std::erase(state.popups, member);
+    std::erase(state.activation, member);
     qtui::ForgetMenuBarsOf(member);
     state.panels.erase(member);
   }
@@ -199,14 +182,6 @@ int GetActivePanel() {
   for (auto it = order.rbegin(); it != order.rend(); ++it)
     if (PanelRecord* record = FindPanelRecord(*it); record && record->window->isVisible())
       return *it;
-  return 0;
-}
-
-int InstallPanelCallback(int panel, PanelCallbackPtr callback, void* callbackData) {
-  PanelRecord* record = FindPanelRecord(panel);
-  if (!record) return UIE_BAD_PANEL;
-  record->callback = callback;
-  record->callbackData = callbackData;
   return 0;
 }
 
@@ -273,7 +248,7 @@ int InstallPopup(int panel) {
   PanelRecord* record = FindPanelRecord(panel);
   if (!record) return UIE_BAD_PANEL;
   auto& popups = State().popups;
-  qtui::Forget(popups, panel);
+  std::erase(popups, panel);
   popups.push_back(panel);
   // Modality takes effect when the window is shown.
   record->window->hide();

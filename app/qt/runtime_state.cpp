@@ -1,7 +1,7 @@
 #include "app/qt/runtime_state.h"
 
 #include <QEventLoop>
-#include <algorithm>
+#include <vector>
 
 #include "app/qt/panel_window.h"
 
@@ -34,28 +34,20 @@ RuntimeState& State() {
   return state;
 }
 
-PanelRecord* FindPanelRecord(int panel) {
-  auto& panels = State().panels;
-  auto found = panels.find(panel);
-  return found == panels.end() ? nullptr : &found->second;
-}
+PanelRecord* FindPanelRecord(int panel) { return FindIn(State().panels, panel); }
 
 ControlLookup LookUpControl(int panel, int control, bool (*fits)(const ControlRecord&)) {
   PanelRecord* record = FindPanelRecord(panel);
   if (!record) return {nullptr, UIE_BAD_PANEL};
-  auto found = record->controls.find(control);
-  if (found == record->controls.end()) return {nullptr, UIE_BAD_CONTROL};
-  if (fits && !fits(found->second)) return {nullptr, UIE_BAD_ATTRIBUTE};
-  return {&found->second, 0};
+  ControlRecord* found = FindIn(record->controls, control);
+  if (!found) return {nullptr, UIE_BAD_CONTROL};
+  if (fits && !fits(*found)) return {nullptr, UIE_BAD_ATTRIBUTE};
+  return {found, 0};
 }
 
 ControlRecord* FindControlRecord(int panel, int control) { return LookUpControl(panel, control).record; }
 
-MenuBarRecord* FindMenuBarRecord(int menuBar) {
-  auto& bars = State().menuBars;
-  auto found = bars.find(menuBar);
-  return found == bars.end() ? nullptr : &found->second;
-}
+MenuBarRecord* FindMenuBarRecord(int menuBar) { return FindIn(State().menuBars, menuBar); }
 
 int DispatchCtrlEvent(int panel, int control, int event, int eventData1, int eventData2) {
   const auto [record, error] = LookUpControl(panel, control);
@@ -84,19 +76,18 @@ int DispatchPanelEvent(int panel, int event, int eventData1, int eventData2) {
   // quit question never runs inside it.
   if (HoldBackWhileDrawing([=] { DispatchPanelEvent(panel, event, eventData1, eventData2); })) return 0;
   PanelCallbackPtr callback = record->callback;
-  void* data = record->callbackData;
   CallbackScope scope;
-  return callback(panel, event, data, eventData1, eventData2);
+  return callback(panel, event, nullptr, eventData1, eventData2);
 }
 
 void DispatchMenuEvent(int menuBar, int item) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);
   if (!bar) return;
-  auto found = bar->entries.find(item);
-  if (found == bar->entries.end() || !found->second.callback) return;
+  MenuEntryRecord* entry = FindIn(bar->entries, item);
+  if (!entry || !entry->callback) return;
   if (HoldBackWhileDrawing([=] { DispatchMenuEvent(menuBar, item); })) return;
-  MenuCallbackPtr callback = found->second.callback;
-  void* data = found->second.callbackData;
+  MenuCallbackPtr callback = entry->callback;
+  void* data = entry->callbackData;
   const int panel = bar->panel;
   CallbackScope scope;
   callback(menuBar, item, data, panel);
@@ -104,14 +95,13 @@ void DispatchMenuEvent(int menuBar, int item) {
 
 void NoteActivated(int panel) {
   auto& order = State().activation;
-  order.erase(std::remove(order.begin(), order.end(), panel), order.end());
+  std::erase(order, panel);
   order.push_back(panel);
 }
 
 void ApplyGeometry(PanelRecord& record) {
   const QRect& g = record.geometry;
-  record.window->setGeometry(g.left(), g.top(), g.width(),
-                             g.height() + record.window->menuBarHeight());
+  record.window->setGeometry(g.left(), g.top(), g.width(), g.height() + record.window->menuBarHeight());
   record.window->arrange();
 }
 

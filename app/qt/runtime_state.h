@@ -44,8 +44,7 @@ struct PanelRecord {
   ui::PanelDef def;                     // controls live in `controls`
   PanelWindow* window = nullptr;
   std::map<int, ControlRecord> controls;
-  PanelCallbackPtr callback = nullptr;
-  void* callbackData = nullptr;
+  PanelCallbackPtr callback = nullptr;  // the definition's; panels get no callback data
   int menuBar = 0;
   int backColor = 0;
   int zoom = VAL_NO_ZOOM;
@@ -98,8 +97,6 @@ struct RuntimeState {
   int userEventPanel = 0;
   int userEventControl = 0;
 
-  int taskbarButtonVisible = 1;
-
   // ProcessDrawEvents: while it runs no callback is called; what would have
   // been is kept here and delivered once the operation has returned.
   int drawingDepth = 0;
@@ -108,6 +105,13 @@ struct RuntimeState {
 };
 
 RuntimeState& State();
+
+// The record under a handle or ID, or null.
+template <typename Record>
+Record* FindIn(std::map<int, Record>& records, int key) {
+  auto found = records.find(key);
+  return found == records.end() ? nullptr : &found->second;
+}
 
 PanelRecord* FindPanelRecord(int panel);
 // A control's record, or null and the error that an operation on it answers:

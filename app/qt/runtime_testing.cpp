@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -110,11 +109,9 @@ int FireTimerTick(int panel, int control) {
 int UserChooseMenuItem(int menuBar, int item) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);
   if (!bar) return UIE_BAD_MENU;
-  auto found = bar->entries.find(item);
-  if (found == bar->entries.end() || found->second.kind != ui::MenuKind::Item ||
-      SubmenuOf(*bar, item))
-    return UIE_BAD_MENU;
-  QAction* action = found->second.action;
+  MenuEntryRecord* entry = FindIn(bar->entries, item);
+  if (!entry || entry->kind != ui::MenuKind::Item || SubmenuOf(*bar, item)) return UIE_BAD_MENU;
+  QAction* action = entry->action;
   if (!action->isEnabled()) return UIE_BAD_ATTRIBUTE;
   action->trigger();
   return 0;
@@ -187,9 +184,9 @@ bool SavePanelImage(int panel, const std::string& pngPath, bool withMenuBar) {
 bool SaveMenuImage(int menuBar, int menu, const std::string& pngPath) {
   MenuBarRecord* bar = FindMenuBarRecord(menuBar);
   if (!bar) return false;
-  auto found = bar->entries.find(menu);
-  if (found == bar->entries.end() || !found->second.menu) return false;
-  QMenu* widget = found->second.menu;
+  MenuEntryRecord* entry = FindIn(bar->entries, menu);
+  if (!entry || !entry->menu) return false;
+  QMenu* widget = entry->menu;
   widget->ensurePolished();
   widget->adjustSize();
   return widget->grab().save(QString::fromStdString(pngPath), "PNG");

@@ -101,10 +101,7 @@ class ToggleButton final : public PushButton {
     ShowChanged(toggle);
     return 0;
   }
-  int number(const ControlRecord& toggle, double* value) const override {
-    *value = toggle.value;
-    return 0;
-  }
+  int number(const ControlRecord& toggle, double* value) const override { return KeptNumber(toggle, value); }
   int setLabel(ControlRecord& toggle, const std::string& label) const override {
     toggle.def.label = label;
     ShowStateText(toggle);

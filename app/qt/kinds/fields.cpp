@@ -83,8 +83,7 @@ class Numeric final : public Field {
     return 0;
   }
   int number(const ControlRecord& numeric, double* value) const override {
-    *value = numeric.value;
-    return 0;
+    return KeptNumber(numeric, value);
   }
   int setAttribute(ControlRecord& numeric, int attribute, double value) const override {
     ui::CtrlDef& def = numeric.def;
@@ -169,16 +168,13 @@ class String final : public Field {
     edit->setReadOnly(def.indicator);
     // Enter commits; leaving the field commits only what was typed. A display
     // commits nothing.
-    QObject::connect(edit, &QLineEdit::returnPressed, [panel, id = def.id, edit] {
-      if (edit->isReadOnly()) return;
+    const auto commit = [panel, id = def.id, edit](bool onlyTyped) {
+      if (edit->isReadOnly() || (onlyTyped && !edit->isModified())) return;
       edit->setModified(false);
       Commit(panel, id);
-    });
-    QObject::connect(edit, &QLineEdit::editingFinished, [panel, id = def.id, edit] {
-      if (!edit->isModified() || edit->isReadOnly()) return;
-      edit->setModified(false);
-      Commit(panel, id);
-    });
+    };
+    QObject::connect(edit, &QLineEdit::returnPressed, [commit] { commit(false); });
+    QObject::connect(edit, &QLineEdit::editingFinished, [commit] { commit(true); });
     // A text that assistive technology puts in counts as typed; the program's
     // own SetCtrlVal clears the mark again once the text is in.
     QObject::connect(edit, &QLineEdit::textChanged, [edit] { edit->setModified(true); });

@@ -38,10 +38,7 @@ class Led final : public ControlKind {
     ShowChanged(led);
     return 0;
   }
-  int number(const ControlRecord& led, double* value) const override {
-    *value = led.value;
-    return 0;
-  }
+  int number(const ControlRecord& led, double* value) const override { return KeptNumber(led, value); }
   int setAttribute(ControlRecord& led, int attribute, double value) const override {
     if (attribute != ATTR_ON_COLOR) return UIE_BAD_ATTRIBUTE;
     led.onColor = ToInt(value) & 0xFFFFFF;

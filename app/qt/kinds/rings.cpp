@@ -45,13 +45,12 @@ class ItemRing : public ControlKind {
   }
   bool hasOwnInterface() const override { return true; }
   bool showsValue() const override { return true; }
+  // An empty list or a value not in it: UIE_BAD_INDEX from ChooseRingItem.
   int commit(int panel, ControlRecord& ring) const override {
-    const int index = currentIndex(ring);
-    return index < 0 ? UIE_BAD_INDEX : ChooseRingItem(ring, panel, index);
+    return ChooseRingItem(ring, panel, currentIndex(ring));
   }
   int commitValue(int panel, ControlRecord& ring, double value) const override {
-    const int index = ItemIndexOf(ring, value);
-    return index < 0 ? UIE_BAD_INDEX : ChooseRingItem(ring, panel, index);
+    return ChooseRingItem(ring, panel, ItemIndexOf(ring, value));
   }
 };
 

@@ -21,8 +21,6 @@ class Timer final : public ControlKind {
     if (def.enabled && def.interval > 0) control.timer->start();
     return nullptr;
   }
-  bool hasLabelBeside() const override { return false; }
-  QString visibleText(const ControlRecord&) const override { return {}; }
 
   int setAttribute(ControlRecord& timer, int attribute, double value) const override {
     ui::CtrlDef& def = timer.def;
