@@ -31,7 +31,7 @@ void DrawComState(QPainter& p, const QRectF& r, int value) {
   p.setBrush(shell);
   p.drawPath(trapezoid);
 
-  const QString caption = value == 99 ? QStringLiteral(">16") : open ? QString::number(value) : QString();
+  const QString caption = ComStateCaption(value);
   if (!caption.isEmpty()) {
     font.setPixelSize(std::max(8, static_cast<int>(face.height() * 0.62)));
     p.setFont(font);
@@ -130,6 +130,11 @@ QPixmap DrawImage(ui::Image image, int value, QSize size) {
     case ui::Image::None: break;
   }
   return pixmap;
+}
+
+QString ComStateCaption(int value) {
+  if (value == 0) return {};
+  return value == 99 ? QStringLiteral(">16") : QString::number(value);
 }
 
 QString ImageText(ui::Image image) {

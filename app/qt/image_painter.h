@@ -17,4 +17,7 @@ QPixmap DrawImage(ui::Image image, int value, QSize size);
 // open button).
 QString ImageText(ui::Image image);
 
+// The port number the COM state picture shows: empty for none, ">16" for 99.
+QString ComStateCaption(int value);
+
 }  // namespace qtui

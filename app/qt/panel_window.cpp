@@ -8,13 +8,8 @@
 #include "app/qt/runtime_state.h"
 
 namespace qtui {
-namespace {
-// The offscreen platform has no window manager: zoom states stay as the
-// program set them, and it reports none of its own.
-bool PlatformReportsWindowStates() {
-  return QGuiApplication::platformName() != QLatin1String("offscreen");
-}
-}  // namespace
+
+bool HasWindowManager() { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
 
 PanelWindow::PanelWindow(int panel, QWidget* parentWindow)
     : QWidget(parentWindow, parentWindow ? Qt::Dialog : Qt::Window),
@@ -51,7 +46,7 @@ void PanelWindow::closeEvent(QCloseEvent* event) {
 void PanelWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) NoteActivated(panel_);
   if (event->type() == QEvent::WindowStateChange && event->spontaneous() &&
-      PlatformReportsWindowStates()) {
+      HasWindowManager()) {
     if (PanelRecord* record = FindPanelRecord(panel_)) {
       const Qt::WindowStates states = windowState();
       record->zoom = (states & Qt::WindowMinimized)   ? VAL_MINIMIZE

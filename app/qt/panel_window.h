@@ -9,6 +9,10 @@ class QMenuBar;
 
 namespace qtui {
 
+// False on the offscreen platform: no stacking order, and zoom states stay as
+// the program set them, since nothing reports any of its own.
+bool HasWindowManager();
+
 class PanelWindow : public QWidget {
  public:
   // A top-level window when parentWindow is null, else a dialog window of it.

@@ -49,8 +49,7 @@ void ShowWindow(PanelRecord& record) {
   PanelWindow* window = record.window;
   if (record.zoom != VAL_NO_ZOOM) window->setWindowState(WindowStateOf(record.zoom));
   window->show();
-  // The offscreen platform has no stacking order and warns about raising.
-  if (QGuiApplication::platformName() != QLatin1String("offscreen")) window->raise();
+  if (HasWindowManager()) window->raise();  // offscreen warns about raising
   window->activateWindow();
   NoteActivated(record.handle);
 }

@@ -130,8 +130,7 @@ class PictureRing final : public ItemRing {
   QString shownText(const ControlRecord& ring) const override {
     double port = 0;
     number(ring, &port);
-    if (port == 0) return QStringLiteral("nicht geöffnet");
-    return port == 99 ? QStringLiteral(">16") : QString::number(port);
+    return port == 0 ? QStringLiteral("nicht geöffnet") : ComStateCaption(static_cast<int>(port));
   }
   bool hasAccessibleNumber() const override { return true; }
 };
